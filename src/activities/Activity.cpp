@@ -1,0 +1,67 @@
+#include "activities/Activity.h"
+
+#include "activities/Vocabulary.h"
+#include "app/PommelotApp.h"
+
+Activity::Activity() = default;
+Activity::~Activity() = default;
+
+void Activity::OnSize(int, int, int) {}
+void Activity::Activate(CPommelotView*) {}
+void Activity::Deactivate() {}
+void Activity::OnClick(int, int, int) {}
+bool Activity::NeedsFullRepaint()
+{
+    return true;
+}
+void Activity::paintSurface(QPainter&, const QRect&) {}
+
+void Activity::PlayCue(const QString& path, int delay)
+{
+    m_requestedCues.push_back(Cue{path, delay < 0 ? 0 : delay});
+}
+
+namespace {
+QString soundPath(const QString& folder, const QString& name)
+{
+    return AfxGetApp()->GetDataFolder() + QLatin1Char('/') + folder + QLatin1Char('/') + name +
+           QStringLiteral(".wav");
+}
+} // namespace
+
+void Activity::PlayColorCue(int color, int delay)
+{
+    PlayCue(soundPath(QStringLiteral("Colors"), GetColorName(color)), delay);
+}
+
+void Activity::PlayShapeCue(int shape, int delay)
+{
+    PlayCue(soundPath(QStringLiteral("Shapes"), GetShapeName(shape)), delay);
+}
+
+void Activity::PlayNumberCue(int number, int delay)
+{
+    PlayCue(soundPath(QStringLiteral("Numbers"), QString::number(number)), delay);
+}
+
+void Activity::PlayLetterCue(QChar letter, int delay)
+{
+    PlayCue(soundPath(QStringLiteral("Letters"), QString(letter)), delay);
+}
+
+void Activity::PlayMathCue(const QString& word, int delay)
+{
+    PlayCue(soundPath(QStringLiteral("Math"), word), delay);
+}
+
+std::vector<Activity::Cue> Activity::takeRequestedCues()
+{
+    std::vector<Cue> cues;
+    cues.swap(m_requestedCues);
+    return cues;
+}
+
+void Activity::runCue(const Cue& cue)
+{
+    m_audio.Play(cue.path);
+}

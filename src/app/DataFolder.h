@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+// Where the sound folders and list files live. Running from the build folder, they sit beside
+// the program. An installed copy (its program folder holds the marker file written by the
+// install step, or cannot be written) keeps them in the user's data folder instead, seeded
+// from the program folder's shipped files.
+class DataFolder
+{
+public:
+    static constexpr const char* kInstalledMarker = "pommelot-installed";
+
+    // The data folder for a program folder.
+    static QString choose(const QString& programFolder);
+    // Copies every shipped sound and list file from `from` into `to` where no file of that
+    // name exists yet; never overwrites. Returns the number of files copied.
+    static int seed(const QString& from, const QString& to);
+};

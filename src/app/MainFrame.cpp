@@ -1,0 +1,261 @@
+#include "app/MainFrame.h"
+
+#include "app/CommandIds.h"
+#include "app/PommelotApp.h"
+#include "app/PommelotDoc.h"
+#include "app/PommelotView.h"
+#include "components/KeyHook.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFileDialog>
+#include <QIcon>
+#include <QMouseEvent>
+#include <QShortcut>
+
+namespace {
+struct ButtonInfo
+{
+    int id;
+    const char* icon;
+    const char* tooltip;
+};
+
+// The ten toolbar buttons, left to right.
+constexpr ButtonInfo kButtons[] = {
+    {ID_MODE_LETTERS, "letters", "Letters"},
+    {ID_MODE_NUMBERS, "numbers", "Numbers"},
+    {ID_MODE_SHAPES, "shapes", "Shapes and Colors"},
+    {ID_MODE_WORDS, "words", "Words"},
+    {ID_MODE_ADDITION, "addition", "Addition"},
+    {ID_MODE_SUBTRACTION, "subtraction", "Subtraction"},
+    {ID_MODE_BIRD, "bird", "Talking Bird"},
+    {ID_SETTINGS, "settings", "Settings"},
+    {ID_HELP, "help", "Help"},
+    {ID_CREDITS, "credits", "About Pommelot and its credits"},
+};
+
+int modeForCommand(int id)
+{
+    switch (id) {
+    case ID_MODE_SHAPES: return MODE_SHAPES;
+    case ID_MODE_LETTERS: return MODE_LETTERS;
+    case ID_MODE_NUMBERS: return MODE_NUMBERS;
+    case ID_MODE_WORDS: return MODE_WORDS;
+    case ID_MODE_ADDITION: return MODE_ADDITION;
+    case ID_MODE_SUBTRACTION: return MODE_SUBTRACTION;
+    case ID_MODE_BIRD: return MODE_BIRD;
+    default: return -1;
+    }
+}
+
+bool isWithin(QObject* object, const QWidget* ancestor)
+{
+    for (QObject* o = object; o; o = o->parent()) {
+        if (o == ancestor)
+            return true;
+    }
+    return false;
+}
+} // namespace
+
+CMainFrame::CMainFrame() : m_pDocument(std::make_unique<CPommelotDoc>())
+{
+    setObjectName(QStringLiteral("MainFrame"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/pommelot.svg")));
+    // A right click on the toolbar must not offer to hide it.
+    setContextMenuPolicy(Qt::PreventContextMenu);
+}
+
+CMainFrame::~CMainFrame()
+{
+    qApp->removeEventFilter(this);
+    // The view goes before the frame's other children: it stops what plays or draws into it.
+    delete m_pView;
+    m_pView = nullptr;
+}
+
+bool CMainFrame::isModeAvailable(int)
+{
+    return true;
+}
+
+bool CMainFrame::LoadFrame()
+{
+    m_pDocument->OnNewDocument();
+    updateTitle();
+    if (OnCreate() == -1)
+        return false;
+    m_pView = new CPommelotView(this);
+    setCentralWidget(m_pView);
+    addShortcuts();
+    resize(1024, 720);
+    m_pView->setFocus();
+    qApp->installEventFilter(this);
+    return true;
+}
+
+int CMainFrame::OnCreate()
+{
+    m_wndToolBar = new QToolBar(QStringLiteral("Toolbar"), this);
+    m_wndToolBar->setObjectName(QStringLiteral("ToolBar"));
+    m_wndToolBar->setIconSize(QSize(32, 32));
+    m_wndToolBar->setMovable(true);
+    m_wndToolBar->setFloatable(true);
+    m_wndToolBar->setAllowedAreas(Qt::AllToolBarAreas);
+    m_wndToolBar->setFocusPolicy(Qt::NoFocus);
+    for (const ButtonInfo& b : kButtons) {
+        const QIcon icon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(b.icon)));
+        QAction* act = m_wndToolBar->addAction(icon, QString::fromUtf8(b.tooltip));
+        act->setData(b.id);
+        act->setToolTip(QString::fromUtf8(b.tooltip));
+        act->setObjectName(QStringLiteral("action_%1").arg(b.id));
+        act->setEnabled(isModeAvailable(b.id));
+        const int id = b.id;
+        connect(act, &QAction::triggered, this, [this, id] { OnCommand(id); });
+    }
+    for (QWidget* w : m_wndToolBar->findChildren<QWidget*>())
+        w->setFocusPolicy(Qt::NoFocus);
+    addToolBar(Qt::TopToolBarArea, m_wndToolBar);
+    return 0;
+}
+
+void CMainFrame::addShortcuts()
+{
+    struct Accel
+    {
+        QKeySequence keys;
+        int id;
+    };
+    const Accel accels[] = {
+        {QKeySequence(Qt::CTRL | Qt::Key_N), ID_FILE_NEW},
+        {QKeySequence(Qt::CTRL | Qt::Key_O), ID_FILE_OPEN},
+        {QKeySequence(Qt::CTRL | Qt::Key_S), ID_FILE_SAVE},
+        {QKeySequence(Qt::CTRL | Qt::Key_Z), ID_EDIT_UNDO},
+        {QKeySequence(Qt::ALT | Qt::Key_Backspace), ID_EDIT_UNDO},
+        {QKeySequence(Qt::CTRL | Qt::Key_X), ID_EDIT_CUT},
+        {QKeySequence(Qt::SHIFT | Qt::Key_Delete), ID_EDIT_CUT},
+        {QKeySequence(Qt::CTRL | Qt::Key_C), ID_EDIT_COPY},
+        {QKeySequence(Qt::CTRL | Qt::Key_Insert), ID_EDIT_COPY},
+        {QKeySequence(Qt::CTRL | Qt::Key_V), ID_EDIT_PASTE},
+        {QKeySequence(Qt::SHIFT | Qt::Key_Insert), ID_EDIT_PASTE},
+        {QKeySequence(Qt::Key_F6), ID_NEXT_PANE},
+        {QKeySequence(Qt::SHIFT | Qt::Key_F6), ID_PREV_PANE},
+        {QKeySequence(Qt::SHIFT | Qt::Key_F1), ID_CONTEXT_HELP},
+        {QKeySequence(Qt::Key_F1), ID_HELP},
+    };
+    for (const Accel& a : accels) {
+        auto* sc = new QShortcut(a.keys, this);
+        sc->setContext(Qt::WindowShortcut);
+        sc->setObjectName(QStringLiteral("shortcut_%1").arg(a.id));
+        const int id = a.id;
+        connect(sc, &QShortcut::activated, this, [this, id] { OnCommand(id); });
+    }
+}
+
+QAction* CMainFrame::action(int commandId) const
+{
+    if (!m_wndToolBar)
+        return nullptr;
+    for (QAction* a : m_wndToolBar->actions()) {
+        if (a->data().toInt() == commandId)
+            return a;
+    }
+    return nullptr;
+}
+
+void CMainFrame::OnCommand(int commandId)
+{
+    const int mode = modeForCommand(commandId);
+    if (mode >= 0) {
+        m_pView->SwitchMode(mode);
+        return;
+    }
+    switch (commandId) {
+    case ID_SETTINGS:
+        m_pView->OnSettings();
+        break;
+    case ID_HELP:
+    case ID_HELP_FINDER:
+    case ID_DEFAULT_HELP:
+        AfxGetApp()->WinHelp();
+        break;
+    case ID_CONTEXT_HELP:
+        // The next click anywhere in the frame opens the help page.
+        m_bContextHelp = true;
+        QApplication::setOverrideCursor(Qt::WhatsThisCursor);
+        break;
+    case ID_CREDITS:
+    case ID_APP_ABOUT:
+        // The box needs the keyboard and the mouse: the lock is off while it is open.
+        EnableKeyHook(0, m_pView);
+        AfxGetApp()->OnAppAbout();
+        EnableKeyHook(1, m_pView);
+        m_pView->setFocus();
+        break;
+    case ID_FILE_NEW:
+        m_pDocument->OnNewDocument();
+        updateTitle();
+        m_pView->OnInitialUpdate();
+        break;
+    case ID_FILE_OPEN:
+        OnFileOpen();
+        break;
+    case ID_FILE_SAVE:
+        OnFileSave();
+        break;
+    default:
+        // Undo, cut, copy, paste and the pane keys do nothing here.
+        break;
+    }
+}
+
+void CMainFrame::OnFileOpen()
+{
+    EnableKeyHook(0, m_pView);
+    const QString path = QFileDialog::getOpenFileName(this, tr("Open"));
+    if (!path.isEmpty() && m_pDocument->OnOpenDocument(path))
+        updateTitle();
+    EnableKeyHook(1, m_pView);
+    m_pView->setFocus();
+}
+
+void CMainFrame::OnFileSave()
+{
+    EnableKeyHook(0, m_pView);
+    QString path = m_pDocument->GetPathName();
+    if (path.isEmpty())
+        path = QFileDialog::getSaveFileName(this, tr("Save As"));
+    if (!path.isEmpty() && m_pDocument->OnSaveDocument(path))
+        updateTitle();
+    EnableKeyHook(1, m_pView);
+    m_pView->setFocus();
+}
+
+void CMainFrame::updateTitle()
+{
+    setWindowTitle(m_pDocument->GetTitle() + QStringLiteral(" - Pommelot"));
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
+{
+    const QEvent::Type t = event->type();
+    const bool press = t == QEvent::MouseButtonPress || t == QEvent::MouseButtonDblClick;
+    const bool mouse = press || t == QEvent::MouseButtonRelease;
+    if (mouse && m_bContextHelp && press) {
+        m_bContextHelp = false;
+        QApplication::restoreOverrideCursor();
+        AfxGetApp()->WinHelp();
+        return true;
+    }
+    // While a drawing runs or a cue waits, clicks on the toolbar are thrown away, so no mode
+    // can be switched then.
+    if (mouse && m_pView && m_pView->isDrawing() && m_wndToolBar && isWithin(watched, m_wndToolBar))
+        return true;
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void CMainFrame::mousePressEvent(QMouseEvent* event)
+{
+    QMainWindow::mousePressEvent(event);
+}

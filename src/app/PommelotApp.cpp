@@ -1,0 +1,167 @@
+#include "app/PommelotApp.h"
+
+#include "app/AboutDlg.h"
+#include "app/DataFolder.h"
+#include "app/MainFrame.h"
+#include "app/PommelotView.h"
+#include "components/QControls.h"
+#include "wordlist/WordList.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QSettings>
+#include <QUrl>
+
+#include <fcntl.h>
+#include <semaphore.h>
+
+namespace {
+QString g_testProgramFolder;
+bool g_testCreateWindow = true;
+
+// Created (or opened) at process start and held until exit; nothing waits on it.
+struct LogSemaphore
+{
+    sem_t* sem = sem_open("/QVXLogSem", O_CREAT, 0600, 1);
+    ~LogSemaphore()
+    {
+        if (sem != SEM_FAILED)
+            sem_close(sem);
+    }
+};
+LogSemaphore g_logSemaphore;
+
+QString g_dataFolder;
+} // namespace
+
+const char* const CPommelotApp::kSoundFolders[7] = {"Shapes", "Colors", "Letters", "Numbers",
+                                                    "Words",  "Math",   "Bird"};
+
+CPommelotApp* AfxGetApp()
+{
+    return static_cast<CPommelotApp*>(QCoreApplication::instance());
+}
+
+void CPommelotApp::setTestProgramFolder(const QString& folder, bool createWindow)
+{
+    g_testProgramFolder = folder;
+    g_testCreateWindow = createWindow;
+    g_dataFolder.clear();
+}
+
+CPommelotApp::CPommelotApp(int& argc, char** argv) : QApplication(argc, argv)
+{
+    setApplicationName(QStringLiteral("Pommelot"));
+    setOrganizationName(QStringLiteral("Quorvex Pommelot"));
+    setApplicationDisplayName(QStringLiteral("Pommelot"));
+    setDesktopFileName(QStringLiteral("org.quorvex.Pommelot"));
+    m_bAudioEnabled = true;
+    m_bLockKeyboard = false;
+    m_nSoundDelay = 0;
+    m_bReverseWordOrder = false;
+    m_bRandomizeWords = false;
+}
+
+CPommelotApp::~CPommelotApp()
+{
+    // ExitInstance normally ran already; this only covers an early return.
+    m_pMainFrame.reset();
+    delete m_pWordList;
+    m_pWordList = nullptr;
+    delete m_pBirdWordList;
+    m_pBirdWordList = nullptr;
+}
+
+QString CPommelotApp::GetProgramFolder() const
+{
+    if (!g_testProgramFolder.isEmpty())
+        return g_testProgramFolder;
+    static QString folder;
+    if (folder.isEmpty()) {
+        folder = QCoreApplication::applicationDirPath();
+        while (folder.size() > 1 && folder.endsWith(QLatin1Char('/')))
+            folder.chop(1);
+    }
+    return folder;
+}
+
+QString CPommelotApp::GetDataFolder() const
+{
+    if (!g_testProgramFolder.isEmpty())
+        return g_testProgramFolder;
+    if (g_dataFolder.isEmpty())
+        g_dataFolder = DataFolder::choose(GetProgramFolder());
+    return g_dataFolder;
+}
+
+void CPommelotApp::createSoundFolders()
+{
+    const QString base = GetDataFolder();
+    for (const char* name : kSoundFolders)
+        QDir().mkpath(base + QLatin1Char('/') + QLatin1String(name));
+}
+
+bool CPommelotApp::InitInstance()
+{
+    m_strFontFace = QStringLiteral("Arial");
+    m_nFontWeight = 400;
+    m_bFontItalic = false;
+
+    if (InitQControls() == 0)
+        return false;
+
+    // An installed copy keeps its sounds and lists in the user's data folder, seeded from
+    // the shipped ones without overwriting anything a parent made.
+    if (g_testProgramFolder.isEmpty() && GetDataFolder() != GetProgramFolder())
+        DataFolder::seed(GetProgramFolder(), GetDataFolder());
+    createSoundFolders();
+
+    m_pWordList = new WordList(QStringLiteral("Default"), QStringLiteral("Words"));
+    m_pBirdWordList = new WordList(QStringLiteral("Bird"), QStringLiteral("Bird"));
+
+    // The profile holds only the recent-file list; the program stores nothing of its own.
+    m_pProfile = std::make_unique<QSettings>(QStringLiteral("Quorvex Pommelot"),
+                                             QStringLiteral("Pommelot"));
+
+    if (!g_testProgramFolder.isEmpty() && !g_testCreateWindow)
+        return true;
+
+    m_pMainFrame = std::make_unique<CMainFrame>();
+    if (!m_pMainFrame->LoadFrame()) {
+        m_pMainFrame.reset();
+        return false;
+    }
+    m_pMainFrame->show();
+    m_pMainFrame->view()->OnInitialUpdate();
+    return true;
+}
+
+int CPommelotApp::ExitInstance()
+{
+    // The frame (and with it the view and its activities) goes first, so nothing plays or
+    // draws while the lists are written.
+    m_pMainFrame.reset();
+    delete m_pWordList;
+    m_pWordList = nullptr;
+    delete m_pBirdWordList;
+    m_pBirdWordList = nullptr;
+    m_pProfile.reset();
+    return 0;
+}
+
+void CPommelotApp::PumpWaitingMessages()
+{
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+void CPommelotApp::WinHelp(unsigned long, unsigned int)
+{
+    const QString path = GetProgramFolder() + QStringLiteral("/Help/Pommelot.htm");
+    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+void CPommelotApp::OnAppAbout()
+{
+    CAboutDlg dlg(m_pMainFrame.get());
+    dlg.exec();
+}

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QApplication>
+#include <QString>
+#include <memory>
+
+class WordList;
+class CMainFrame;
+class QSettings;
+
+// The one application object. Holds the run-time settings every play mode reads (never
+// stored: each start begins with the defaults), owns the two word lists and performs start-up
+// and shut-down.
+class CPommelotApp : public QApplication
+{
+    Q_OBJECT
+public:
+    CPommelotApp(int& argc, char** argv);
+    ~CPommelotApp() override;
+
+    // Start-up: false ends the program silently.
+    bool InitInstance();
+    // Shut-down: saves changed word lists.
+    int ExitInstance();
+
+    // The folder of the program file, without a trailing slash: the base of the help page.
+    QString GetProgramFolder() const;
+    // The folder that holds the sound folders and the list files: the program folder when it
+    // is writable, else the user's data folder, seeded from the program folder's files.
+    QString GetDataFolder() const;
+    // Dispatches the events waiting in the queue, then returns.
+    void PumpWaitingMessages();
+    // Opens <program folder>/Help/Pommelot.htm in the desktop's browser.
+    void WinHelp(unsigned long data = 0, unsigned int cmd = 0);
+    void OnAppAbout();
+
+    CMainFrame* mainFrame() const { return m_pMainFrame.get(); }
+
+    // Settings (defaults set by the constructor and InitInstance).
+    bool m_bAudioEnabled = true;
+    bool m_bLockKeyboard = false;
+    WordList* m_pWordList = nullptr;
+    WordList* m_pBirdWordList = nullptr;
+    int m_nSoundDelay = 0;
+    bool m_bReverseWordOrder = false;
+    bool m_bRandomizeWords = false;
+    QString m_strFontFace;
+    int m_nFontWeight = 400;
+    bool m_bFontItalic = false;
+
+    // The seven sound folders, in the order they are created.
+    static const char* const kSoundFolders[7];
+
+    // Tests only: use this folder as program folder and data folder, and create no window in
+    // InitInstance unless asked. The shipped program never calls it.
+    static void setTestProgramFolder(const QString& folder, bool createWindow = false);
+
+private:
+    void createSoundFolders();
+    std::unique_ptr<CMainFrame> m_pMainFrame;
+    std::unique_ptr<QSettings> m_pProfile;
+};
+
+// The application object, as every other part reaches it.
+CPommelotApp* AfxGetApp();

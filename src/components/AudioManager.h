@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QEvent>
+#include <QObject>
+#include <QString>
+#include <memory>
+
+// Posted to the receiver of CAudioManager::Record when a recording has ended, successfully or
+// not, so that a page never stays waiting.
+class RecordDoneEvent : public QEvent
+{
+public:
+    static constexpr QEvent::Type kType = QEvent::Type(3246);
+    RecordDoneEvent(bool ok, const QString& error) : QEvent(kType), m_ok(ok), m_error(error) {}
+    bool ok() const { return m_ok; }
+    // One line for a parent, e.g. "No microphone was found."; empty when ok.
+    QString error() const { return m_error; }
+
+private:
+    bool m_ok;
+    QString m_error;
+};
+
+// One independent player and recorder. Every activity and every Settings page owns one.
+//
+// Play queues a .wav file and returns at once; queued files are heard one after the other, in
+// call order, each in full, and queueDrained() is emitted when the last has finished. Any WAV
+// that libsndfile reads plays (converted to 48 kHz stereo 16-bit); a missing, empty, corrupt
+// or non-WAV file, an empty path, a directory or a missing device is silent and the queue
+// moves on. A path whose exact file is missing is looked up case-insensitively in its folder.
+//
+// Record(seconds, path, receiver, callback) records from the default input for that many
+// seconds (or until Stop), writes a 16-bit PCM mono 44.1 kHz WAV to exactly that path,
+// replacing an old file only once the new one is complete, then posts a RecordDoneEvent to the
+// receiver (also after a failure). The callback is unused and may be null.
+class CAudioManager : public QObject
+{
+    Q_OBJECT
+public:
+    explicit CAudioManager(QObject* parent = nullptr);
+    ~CAudioManager() override;
+
+    void Play(const QString& path);
+    void Stop();
+    void Record(int seconds, const QString& path, QObject* receiver, void* callback);
+
+    // True while something is queued or playing.
+    bool isPlaying() const;
+    // True while a recording runs.
+    bool isRecording() const;
+
+    // Resolves a cue path: the exact file if it exists, else a file in the same folder whose
+    // name matches without regard to case; empty if there is none.
+    static QString resolvePath(const QString& path);
+
+Q_SIGNALS:
+    // Everything handed to Play has been heard (or skipped); emitted on the UI thread.
+    void queueDrained();
+    // While recording, about 20 times a second: elapsed milliseconds and the peak level of
+    // the last block, 0..1. Emitted on the UI thread.
+    void recordProgress(int elapsedMs, float peak);
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> d;
+};

@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages that building, running and testing need.
+# Only what is missing is installed; on a machine that has everything this is quick.
+set -euo pipefail
+
+packages=(
+  # build
+  cmake g++ make pkgconf ccache
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins libqt6svg6 libgl-dev
+  libsdl2-dev libsndfile1-dev libxcb1-dev libxcb-keysyms1-dev
+  # runtime
+  fonts-liberation espeak-ng sox
+  # tests
+  xvfb xauth xdotool x11-utils imagemagick clang libclang-rt-14-dev
+  desktop-file-utils appstream
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing missing packages: ${missing[*]}"
+  SUDO=""
+  [ "$(id -u)" -eq 0 ] || SUDO="sudo"
+  export DEBIAN_FRONTEND=noninteractive
+  $SUDO apt-get update -qq
+  $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi

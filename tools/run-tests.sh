@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs what is missing, then builds and runs the whole test suite:
+#  1. the libFuzzer target for the word-list loader (clang), a short run;
+#  2. the drawing-thread tests under ThreadSanitizer;
+#  3. everything with AddressSanitizer + UndefinedBehaviorSanitizer and -Werror.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash tools/install-deps.sh
+jobs=$(nproc)
+export CCACHE_DIR=${CCACHE_DIR:-$PWD/.cache/ccache}
+
+echo "== Fuzzing the word-list loader"
+cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \
+  -DPOMMELOT_FUZZ=ON >/dev/null
+cmake --build build-fuzz -j"$jobs"
+ctest --test-dir build-fuzz --output-on-failure
+
+echo "== Drawing threads under ThreadSanitizer"
+cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=Debug -DPOMMELOT_WERROR=ON \
+  -DPOMMELOT_SANITIZE=thread -DPOMMELOT_BUILD_BENCH=OFF >/dev/null
+thread_tests=$(sed -n 's/^ *\(tst_[a-z0-9_]*\).*/\1/p' tests/thread-tests.txt)
+# shellcheck disable=SC2086
+cmake --build build-tsan -j"$jobs" --target $thread_tests
+ctest --test-dir build-tsan --output-on-failure -R "^($(echo $thread_tests | tr ' ' '|'))\$"
+
+echo "== Whole suite with AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Debug -DPOMMELOT_WERROR=ON \
+  -DPOMMELOT_SANITIZE=address >/dev/null
+cmake --build build-test -j"$jobs"
+ctest --test-dir build-test --output-on-failure -j"$jobs"
