@@ -214,8 +214,10 @@ void CMainFrame::OnFileOpen()
 {
     EnableKeyHook(0, m_pView);
     const QString path = QFileDialog::getOpenFileName(this, tr("Open"));
-    if (!path.isEmpty() && m_pDocument->OnOpenDocument(path))
+    if (!path.isEmpty() && m_pDocument->OnOpenDocument(path)) {
+        AfxGetApp()->AddToRecentFileList(path);
         updateTitle();
+    }
     EnableKeyHook(1, m_pView);
     m_pView->setFocus();
 }
@@ -226,8 +228,10 @@ void CMainFrame::OnFileSave()
     QString path = m_pDocument->GetPathName();
     if (path.isEmpty())
         path = QFileDialog::getSaveFileName(this, tr("Save As"));
-    if (!path.isEmpty() && m_pDocument->OnSaveDocument(path))
+    if (!path.isEmpty() && m_pDocument->OnSaveDocument(path)) {
+        AfxGetApp()->AddToRecentFileList(path);
         updateTitle();
+    }
     EnableKeyHook(1, m_pView);
     m_pView->setFocus();
 }

@@ -149,6 +149,36 @@ int CPommelotApp::ExitInstance()
     return 0;
 }
 
+void CPommelotApp::AddToRecentFileList(const QString& path)
+{
+    if (!m_pProfile || path.isEmpty())
+        return;
+    QStringList files = recentFiles();
+    files.removeAll(path);
+    files.prepend(path);
+    while (files.size() > 4)
+        files.removeLast();
+    m_pProfile->beginGroup(QStringLiteral("Recent File List"));
+    m_pProfile->remove(QString());
+    for (int i = 0; i < files.size(); ++i)
+        m_pProfile->setValue(QStringLiteral("File%1").arg(i + 1), files.at(i));
+    m_pProfile->endGroup();
+}
+
+QStringList CPommelotApp::recentFiles() const
+{
+    QStringList files;
+    if (!m_pProfile)
+        return files;
+    for (int i = 1; i <= 4; ++i) {
+        const QString f =
+            m_pProfile->value(QStringLiteral("Recent File List/File%1").arg(i)).toString();
+        if (!f.isEmpty())
+            files << f;
+    }
+    return files;
+}
+
 void CPommelotApp::PumpWaitingMessages()
 {
     QCoreApplication::processEvents(QEventLoop::AllEvents);

@@ -34,6 +34,11 @@ public:
     void WinHelp(unsigned long data = 0, unsigned int cmd = 0);
     void OnAppAbout();
 
+    // The profile's recent-file list (four entries, newest first): the only thing the program
+    // keeps in its settings store.
+    void AddToRecentFileList(const QString& path);
+    QStringList recentFiles() const;
+
     CMainFrame* mainFrame() const { return m_pMainFrame.get(); }
 
     // Settings (defaults set by the constructor and InitInstance).

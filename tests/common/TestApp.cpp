@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStandardPaths>
 #include <sndfile.h>
 
 namespace {
@@ -47,13 +48,18 @@ QByteArray TestApp::readFile(const QString& path)
     return f.readAll();
 }
 
-int runTestObject(int argc, char** argv, QObject* test, bool createWindow)
+int runTestObject(int argc, char** argv, QObject* test, bool createWindow, PrepareFn prepare)
 {
     QTemporaryDir dir;
     if (!dir.isValid())
         return 2;
     g_programFolder = dir.path();
+    QStandardPaths::setTestModeEnabled(true);
     CPommelotApp::setTestProgramFolder(dir.path(), createWindow);
+    for (const char* name : CPommelotApp::kSoundFolders)
+        QDir().mkpath(dir.path() + QLatin1Char('/') + QLatin1String(name));
+    if (prepare)
+        prepare(dir.path());
     CPommelotApp app(argc, argv);
     if (!app.InitInstance())
         return 3;

@@ -20,11 +20,31 @@ bool writeFile(const QString& path, const QByteArray& bytes);
 QByteArray readFile(const QString& path);
 } // namespace TestApp
 
-int runTestObject(int argc, char** argv, QObject* test, bool createWindow);
+// prepare, when given, runs after the temporary program folder exists and before
+// InitInstance (files a test wants present at start-up).
+using PrepareFn = void (*)(const QString& programFolder);
+int runTestObject(int argc, char** argv, QObject* test, bool createWindow,
+                  PrepareFn prepare = nullptr);
 
 #define POMMELOT_TEST_MAIN(TestObject)                                                             \
     int main(int argc, char** argv)                                                                \
     {                                                                                              \
         TestObject tc;                                                                             \
         return runTestObject(argc, argv, &tc, false);                                              \
+    }
+
+// The same, but InitInstance also builds and shows the main frame with its view.
+#define POMMELOT_TEST_MAIN_WINDOW(TestObject)                                                      \
+    int main(int argc, char** argv)                                                                \
+    {                                                                                              \
+        TestObject tc;                                                                             \
+        return runTestObject(argc, argv, &tc, true);                                               \
+    }
+
+// With a window, and prepare() run before start-up.
+#define POMMELOT_TEST_MAIN_WINDOW_PREPARED(TestObject, prepare)                                    \
+    int main(int argc, char** argv)                                                                \
+    {                                                                                              \
+        TestObject tc;                                                                             \
+        return runTestObject(argc, argv, &tc, true, prepare);                                      \
     }

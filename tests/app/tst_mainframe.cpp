@@ -1,0 +1,183 @@
+#include "app/MainFrame.h"
+#include "app/PommelotView.h"
+#include "common/TestApp.h"
+
+#include <QAction>
+#include <QDesktopServices>
+#include <QMenuBar>
+#include <QSignalSpy>
+#include <QStatusBar>
+#include <QToolButton>
+
+class UrlCatcher : public QObject
+{
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public Q_SLOTS:
+    void open(const QUrl& url) { urls << url; }
+};
+
+// The frame: ten toolbar buttons, no menu bar, no status bar, shortcuts that never count as
+// key presses for the play view.
+class TestMainFrame : public QObject
+{
+    Q_OBJECT
+
+    CMainFrame* frame() { return AfxGetApp()->mainFrame(); }
+    CPommelotView* view() { return frame()->view(); }
+    void waitIdle() { QTRY_VERIFY_WITH_TIMEOUT(!view()->isBusy(), 10000); }
+    QColor centre()
+    {
+        const QImage img = view()->grab().toImage();
+        return img.pixelColor(img.width() / 2, img.height() / 2);
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY(frame());
+        QVERIFY(QTest::qWaitForWindowExposed(frame()));
+        waitIdle();
+    }
+
+    void noMenuBarNoStatusBar()
+    {
+        QVERIFY(frame()->findChild<QMenuBar*>() == nullptr || !frame()->menuBar()->isVisible());
+        QVERIFY(frame()->findChild<QStatusBar*>() == nullptr);
+        QCOMPARE(frame()->centralWidget(), static_cast<QWidget*>(view()));
+        QCOMPARE(frame()->windowTitle(), QStringLiteral("Pommel - Pommelot"));
+    }
+
+    void toolbarHasTenButtonsInOrder()
+    {
+        QToolBar* bar = frame()->toolBar();
+        QVERIFY(bar);
+        const QList<QAction*> actions = bar->actions();
+        const QList<int> ids = {ID_MODE_LETTERS, ID_MODE_NUMBERS, ID_MODE_SHAPES, ID_MODE_WORDS,
+                                ID_MODE_ADDITION, ID_MODE_SUBTRACTION, ID_MODE_BIRD, ID_SETTINGS,
+                                ID_HELP, ID_CREDITS};
+        const QStringList tips = {"Letters", "Numbers", "Shapes and Colors", "Words", "Addition",
+                                  "Subtraction", "Talking Bird", "Settings", "Help"};
+        QCOMPARE(actions.size(), ids.size());
+        for (int i = 0; i < ids.size(); ++i) {
+            QCOMPARE(actions.at(i)->data().toInt(), ids.at(i));
+            QVERIFY(!actions.at(i)->icon().isNull());
+            QVERIFY(actions.at(i)->isEnabled());
+            if (i < tips.size())
+                QCOMPARE(actions.at(i)->toolTip(), tips.at(i));
+        }
+        QVERIFY(!actions.last()->toolTip().isEmpty());
+        QCOMPARE(bar->iconSize(), QSize(32, 32));
+        QVERIFY(bar->isMovable());
+        QVERIFY(bar->isFloatable());
+        QCOMPARE(bar->allowedAreas(), Qt::AllToolBarAreas);
+    }
+
+    void toolbarDocksOnEverySide()
+    {
+        QToolBar* bar = frame()->toolBar();
+        for (Qt::ToolBarArea area : {Qt::LeftToolBarArea, Qt::BottomToolBarArea,
+                                     Qt::RightToolBarArea, Qt::TopToolBarArea}) {
+            frame()->addToolBar(area, bar);
+            QCOMPARE(frame()->toolBarArea(bar), area);
+            QTRY_VERIFY(!view()->geometry().intersects(bar->geometry()));
+        }
+    }
+
+    void modeButtonsSwitchModes_data()
+    {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<int>("mode");
+        QTest::newRow("letters") << int(ID_MODE_LETTERS) << int(MODE_LETTERS);
+        QTest::newRow("numbers") << int(ID_MODE_NUMBERS) << int(MODE_NUMBERS);
+        QTest::newRow("words") << int(ID_MODE_WORDS) << int(MODE_WORDS);
+        QTest::newRow("addition") << int(ID_MODE_ADDITION) << int(MODE_ADDITION);
+        QTest::newRow("subtraction") << int(ID_MODE_SUBTRACTION) << int(MODE_SUBTRACTION);
+        QTest::newRow("bird") << int(ID_MODE_BIRD) << int(MODE_BIRD);
+        QTest::newRow("shapes") << int(ID_MODE_SHAPES) << int(MODE_SHAPES);
+    }
+    void modeButtonsSwitchModes()
+    {
+        QFETCH(int, id);
+        QFETCH(int, mode);
+        QToolButton* button = qobject_cast<QToolButton*>(
+            frame()->toolBar()->widgetForAction(frame()->action(id)));
+        QVERIFY(button);
+        QTest::mouseClick(button, Qt::LeftButton);
+        QCOMPARE(view()->currentMode(), mode);
+        waitIdle();
+    }
+
+    void toolbarClicksAreSwallowedWhileACueWaits()
+    {
+        frame()->OnCommand(ID_MODE_SHAPES);
+        waitIdle();
+        AfxGetApp()->m_nSoundDelay = 1;
+        QTest::keyClick(view(), 'x');
+        QTRY_VERIFY(view()->isDrawing());
+        QToolButton* letters = qobject_cast<QToolButton*>(
+            frame()->toolBar()->widgetForAction(frame()->action(ID_MODE_LETTERS)));
+        QTest::mouseClick(letters, Qt::LeftButton);
+        QCOMPARE(view()->currentMode(), int(MODE_SHAPES));
+        waitIdle();
+        AfxGetApp()->m_nSoundDelay = 0;
+        QTest::mouseClick(letters, Qt::LeftButton);
+        QCOMPARE(view()->currentMode(), int(MODE_LETTERS));
+        frame()->OnCommand(ID_MODE_SHAPES);
+        waitIdle();
+    }
+
+    void shortcutsNeverCountAsKeyPresses_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::newRow("ctrl+n") << int(Qt::Key_N) << int(Qt::ControlModifier);
+        QTest::newRow("ctrl+z") << int(Qt::Key_Z) << int(Qt::ControlModifier);
+        QTest::newRow("ctrl+c") << int(Qt::Key_C) << int(Qt::ControlModifier);
+        QTest::newRow("ctrl+v") << int(Qt::Key_V) << int(Qt::ControlModifier);
+        QTest::newRow("ctrl+x") << int(Qt::Key_X) << int(Qt::ControlModifier);
+        QTest::newRow("shift+insert") << int(Qt::Key_Insert) << int(Qt::ShiftModifier);
+    }
+    void shortcutsNeverCountAsKeyPresses()
+    {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        frame()->OnCommand(ID_MODE_SHAPES);
+        waitIdle();
+        QCOMPARE(centre(), QColor(255, 0, 0));
+        frame()->activateWindow();
+        view()->setFocus();
+        QTest::keyClick(view(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        waitIdle();
+        QCOMPARE(centre(), QColor(255, 0, 0));
+        QCOMPARE(view()->currentMode(), int(MODE_SHAPES));
+    }
+
+    void newDocumentKeepsModeAndItem()
+    {
+        frame()->OnCommand(ID_MODE_SHAPES);
+        waitIdle();
+        QTest::keyClick(view(), 'q');
+        waitIdle();
+        QCOMPARE(centre(), QColor(255, 128, 64));
+        frame()->OnCommand(ID_FILE_NEW);
+        waitIdle();
+        QCOMPARE(view()->currentMode(), int(MODE_SHAPES));
+        QCOMPARE(centre(), QColor(255, 128, 64));
+    }
+
+    void helpOpensTheOneHelpPage()
+    {
+        UrlCatcher handler;
+        QDesktopServices::setUrlHandler(QStringLiteral("file"), &handler, "open");
+        frame()->OnCommand(ID_HELP);
+        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+        QCOMPARE(handler.urls.size(), 1);
+        QCOMPARE(handler.urls.first().toLocalFile(),
+                 TestApp::programFolder() + QStringLiteral("/Help/Pommelot.htm"));
+    }
+};
+
+POMMELOT_TEST_MAIN_WINDOW(TestMainFrame)
+#include "tst_mainframe.moc"

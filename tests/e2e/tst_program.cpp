@@ -1,0 +1,148 @@
+#include "app/MainFrame.h"
+#include "app/PommelotView.h"
+#include "common/TestApp.h"
+
+#include <QGuiApplication>
+#include <QProcess>
+#include <QScreen>
+#include <xcb/xcb.h>
+
+// The whole program in a real X11 window: first paint, its sound, real key presses sent with
+// XTEST, and the keyboard lock against another X client.
+namespace {
+constexpr int kCueFrames = 4800; // 0.1 s at 48 kHz
+constexpr short kRedValue = 3000;
+constexpr short kCircleValue = -3000;
+
+void prepare(const QString& folder)
+{
+    TestApp::writeWav(folder + QStringLiteral("/Colors/Red.wav"), kCueFrames, kRedValue, 48000);
+    TestApp::writeWav(folder + QStringLiteral("/Shapes/Circle.wav"), kCueFrames, kCircleValue,
+                      48000);
+    qputenv("SDL_DISKAUDIOFILE", QFile::encodeName(folder + QStringLiteral("/out.raw")));
+}
+
+// The non-silent stereo frames of the disk driver's output, left channel.
+QVector<short> heardSamples(const QString& path)
+{
+    const QByteArray raw = TestApp::readFile(path);
+    QVector<short> out;
+    const auto* s = reinterpret_cast<const short*>(raw.constData());
+    for (int i = 0; i + 1 < raw.size() / 2; i += 2) {
+        if (s[i] != 0)
+            out << s[i];
+    }
+    return out;
+}
+
+bool runXdotool(const QStringList& args)
+{
+    return QProcess::execute(QStringLiteral("xdotool"), args) == 0;
+}
+} // namespace
+
+class TestProgram : public QObject
+{
+    Q_OBJECT
+
+    CMainFrame* frame() { return AfxGetApp()->mainFrame(); }
+    CPommelotView* view() { return frame()->view(); }
+    void waitIdle() { QTRY_VERIFY_WITH_TIMEOUT(!view()->isBusy(), 10000); }
+    // What the X server shows at the view's centre (a real screenshot, not a widget grab).
+    QColor screenCentre()
+    {
+        const QPoint c = view()->mapToGlobal(view()->rect().center());
+        const QImage shot = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
+        return shot.pixelColor(c);
+    }
+    void sendKeys(const QStringList& keys)
+    {
+        QVERIFY(runXdotool(QStringList{QStringLiteral("key"), QStringLiteral("--delay"),
+                                       QStringLiteral("1")} +
+                           keys));
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY(frame());
+        QVERIFY(QTest::qWaitForWindowActive(frame()));
+        QTRY_VERIFY(view()->hasFocus());
+        waitIdle();
+    }
+
+    void firstPaintIsARedCircleOnGrey()
+    {
+        QCOMPARE(screenCentre(), QColor(255, 0, 0));
+        const QPoint corner = view()->mapToGlobal(QPoint(3, 3));
+        const QImage shot = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
+        QCOMPARE(shot.pixelColor(corner), QColor(192, 192, 192));
+    }
+
+    void firstPaintSaysRedThenCircleInFull()
+    {
+        const QString out = TestApp::programFolder() + QStringLiteral("/out.raw");
+        QTRY_VERIFY_WITH_TIMEOUT(heardSamples(out).size() >= 2 * kCueFrames, 10000);
+        const QVector<short> heard = heardSamples(out);
+        QCOMPARE(heard.size(), 2 * kCueFrames);
+        for (int i = 0; i < kCueFrames; ++i) {
+            QCOMPARE(heard.at(i), kRedValue);
+            QCOMPARE(heard.at(kCueFrames + i), kCircleValue);
+        }
+    }
+
+    void keysSentWithXtestStepOnePerPress()
+    {
+        const QList<QColor> colours = {QColor(255, 128, 64), QColor(255, 255, 0),
+                                       QColor(0, 255, 0),    QColor(0, 0, 255),
+                                       QColor(0, 255, 255),  QColor(255, 0, 255),
+                                       QColor(255, 255, 255), QColor(0, 0, 0),
+                                       QColor(255, 0, 0)};
+        for (const QColor& c : colours) {
+            sendKeys({QStringLiteral("a")});
+            QTRY_COMPARE(screenCentre(), c);
+            waitIdle();
+        }
+        frame()->OnCommand(ID_MODE_SHAPES);
+        waitIdle();
+    }
+
+    void pressesDuringTheDelayAreLost()
+    {
+        AfxGetApp()->m_nSoundDelay = 1;
+        sendKeys({QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"),
+                  QStringLiteral("Return"), QStringLiteral("space")});
+        QTRY_VERIFY(view()->isDrawing());
+        waitIdle();
+        QCOMPARE(screenCentre(), QColor(255, 128, 64));
+        AfxGetApp()->m_nSoundDelay = 0;
+        frame()->OnCommand(ID_MODE_SHAPES);
+        waitIdle();
+    }
+
+    void anotherClientCannotGrabTheKeyboard()
+    {
+        xcb_connection_t* c = xcb_connect(nullptr, nullptr);
+        QVERIFY(c && !xcb_connection_has_error(c));
+        xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+        auto tryGrab = [&]() {
+            xcb_grab_keyboard_reply_t* r = xcb_grab_keyboard_reply(
+                c,
+                xcb_grab_keyboard(c, 0, root, XCB_CURRENT_TIME, XCB_GRAB_MODE_ASYNC,
+                                  XCB_GRAB_MODE_ASYNC),
+                nullptr);
+            const int status = r ? r->status : -1;
+            free(r);
+            if (status == XCB_GRAB_STATUS_SUCCESS) {
+                xcb_ungrab_keyboard(c, XCB_CURRENT_TIME);
+                xcb_flush(c);
+            }
+            return status;
+        };
+        QTRY_COMPARE(tryGrab(), int(XCB_GRAB_STATUS_ALREADY_GRABBED));
+        xcb_disconnect(c);
+    }
+};
+
+POMMELOT_TEST_MAIN_WINDOW_PREPARED(TestProgram, prepare)
+#include "tst_program.moc"
