@@ -152,6 +152,20 @@ int NextWordIndex(int cur, const WordList* list)
     return NextWordIndex(cur, count, AfxGetApp()->m_bRandomizeWords);
 }
 
+int RandomWordIndex(int r, int count)
+{
+    if (count <= 0)
+        return 0;
+    const double pick = std::trunc(count * ((r - 1) * 3.051850947599719e-05));
+    // r = 0 makes the product negative, and -1 or below once the list has 32767 words; the
+    // pick is kept inside the list whatever r is.
+    if (pick < 0)
+        return 0;
+    if (pick > count - 1)
+        return count - 1;
+    return static_cast<int>(pick);
+}
+
 int NextWordIndex(int cur, int count, bool randomize)
 {
     if (count <= 0)
@@ -159,15 +173,8 @@ int NextWordIndex(int cur, int count, bool randomize)
     if (randomize) {
         // r runs over 0..32767 whatever the C library's RAND_MAX is.
         const long long raw = std::rand();
-        const int r = static_cast<int>(raw * 32768 / (static_cast<long long>(RAND_MAX) + 1));
-        const double pick = std::trunc(count * ((r - 1) * 3.051850947599719e-05));
-        // r = 0 makes the product negative; it is -1 or below once the list has 32767
-        // words, so the pick is kept inside the list.
-        if (pick < 0)
-            return 0;
-        if (pick > count - 1)
-            return count - 1;
-        return static_cast<int>(pick);
+        return RandomWordIndex(
+            static_cast<int>(raw * 32768 / (static_cast<long long>(RAND_MAX) + 1)), count);
     }
     if (cur < 0)
         return 0;
