@@ -64,13 +64,15 @@ void WordList::Load()
 bool WordList::Save()
 {
     // The new list goes to a temporary file that replaces the old one only once it is
-    // complete, so a failed write never leaves a cut-off list behind.
+    // complete, so a failed write never leaves a cut-off list behind. The file is unbuffered:
+    // a buffered save file can report success at commit although its final flush fell short
+    // (disk full), which would put a cut-off list in place of the old one.
     QSaveFile file(m_szFilePath);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
     const QByteArray bytes = WordListFormat::encode(m_words);
     // An unfinished save file is discarded when it goes out of scope.
-    if (file.write(bytes) != bytes.size())
+    if (file.write(bytes) != bytes.size() || file.error() != QFileDevice::NoError)
         return false;
     return file.commit();
 }

@@ -115,19 +115,32 @@ void appendLength(QByteArray& out, quint32 n)
     }
 }
 
-// Windows-1252 bytes of the word, or false when the codec cannot hold it exactly.
+// Opening the codec is costly (it comes from ICU), so each thread keeps one of each.
+QStringEncoder& encoder()
+{
+    thread_local QStringEncoder e(kCodecName, QStringConverter::Flag::Stateless);
+    e.resetState();
+    return e;
+}
+
+QStringDecoder& decoder()
+{
+    thread_local QStringDecoder d(kCodecName, QStringConverter::Flag::Stateless);
+    d.resetState();
+    return d;
+}
+
+// Windows-1252 bytes of the word, or false when the codec cannot hold it exactly. A character
+// the codec lacks comes out as a substitute (or a look-alike), so the word fits exactly when it
+// converts back unchanged. (The converters are reused, and their error count is not reset with
+// their state, so it is not consulted.)
 bool toWindows1252(const QString& word, QByteArray& bytes)
 {
-    QStringEncoder encoder(kCodecName, QStringConverter::Flag::Stateless);
-    if (!encoder.isValid())
+    QStringEncoder& enc = encoder();
+    if (!enc.isValid())
         return false;
-    bytes = encoder.encode(word);
-    if (encoder.hasError())
-        return false;
-    // A codec may map a character it lacks to a look-alike; only an exact round trip counts.
-    QStringDecoder decoder(kCodecName, QStringConverter::Flag::Stateless);
-    const QString back = decoder.decode(bytes);
-    return !decoder.hasError() && back == word;
+    bytes = enc.encode(word);
+    return decoder().decode(bytes) == word;
 }
 
 } // namespace
@@ -177,7 +190,7 @@ QStringList WordListFormat::decode(const QByteArray& bytes, bool* complete)
 {
     QStringList words;
     Reader in(bytes);
-    QStringDecoder decoder(kCodecName, QStringConverter::Flag::Stateless);
+    QStringDecoder& narrow = decoder();
     bool ok = true;
     while (!in.atEnd()) {
         quint32 length = 0;
@@ -202,8 +215,8 @@ QStringList WordListFormat::decode(const QByteArray& bytes, bool* complete)
                 out[i] = QChar(static_cast<char16_t>(lo | (hi << 8)));
             }
             words.append(word);
-        } else if (decoder.isValid()) {
-            words.append(decoder.decode(QByteArrayView(p, byteCount)));
+        } else if (narrow.isValid()) {
+            words.append(narrow.decode(QByteArrayView(p, byteCount)));
         } else {
             words.append(QString::fromLatin1(p, byteCount));
         }

@@ -4,9 +4,11 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <csignal>
 #include <cstdlib>
 #include <memory>
 #include <set>
+#include <sys/resource.h>
 #include <unistd.h>
 
 namespace {
@@ -260,6 +262,33 @@ private Q_SLOTS:
         QCOMPARE(list->words(), QStringList{"cat"});
         // No temporary file is left beside it.
         QCOMPARE(QDir(folder()).entryList(QDir::Files | QDir::Hidden), QStringList());
+    }
+
+    // A write that stops part way (here: a file size limit, as a full disk would) keeps the
+    // old list file whole.
+    void interruptedSaveKeepsOldFile()
+    {
+        QVERIFY(TestApp::writeFile(listFile(), catDogBytes()));
+        auto list = makeList();
+        list->AddWord(QString(300, QLatin1Char('w')));
+
+        rlimit old{};
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
+        rlimit small = old;
+        small.rlim_cur = 64;
+        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+        const bool saved = list->Save();
+        setrlimit(RLIMIT_FSIZE, &old);
+        std::signal(SIGXFSZ, oldHandler);
+
+        QVERIFY(!saved);
+        QCOMPARE(TestApp::readFile(listFile()), catDogBytes());
+        QCOMPARE(list->GetCount(), 3);
+        QCOMPARE(QDir(folder()).entryList(QDir::Files | QDir::Hidden), QStringList{"Default.wdl"});
+        // With room again, the same list saves.
+        QVERIFY(list->Save());
+        QCOMPARE(TestApp::readFile(listFile()).size(), 8 + 303);
     }
 
     void saveIntoMissingFolderFails()

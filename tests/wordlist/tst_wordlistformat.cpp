@@ -159,6 +159,16 @@ private Q_SLOTS:
         }
     }
 
+    // A word the codec cannot hold does not spoil the words after it.
+    void codecFailureDoesNotCarryOver()
+    {
+        const QStringList words{fromUtf8("中"), fromUtf8("é"), fromUtf8("α"), "cat"};
+        QCOMPARE(WordListFormat::encode(words),
+                 hex("fffeff 01 2d4e 01 e9 fffeff 01 b103 03636174"));
+        QVERIFY(!WordListFormat::fitsWindows1252(fromUtf8("中")));
+        QVERIFY(WordListFormat::fitsWindows1252(fromUtf8("é")));
+    }
+
     // Every byte value is a Windows-1252 character that converts back to the same byte.
     void everyByteRoundTrips()
     {
