@@ -446,6 +446,28 @@ private Q_SLOTS:
         app->m_bRandomizeWords = saved;
         QCOMPARE(seen, (std::set<int>{0, 1, 2}));
     }
+
+    // Shuts the application's lists down: a list changed in memory is written, an unchanged
+    // one is left alone. The lists are made anew afterwards.
+    void applicationWritesChangedListsAtExit()
+    {
+        CPommelotApp* app = AfxGetApp();
+        const QString words = app->GetDataFolder() + "/Default.wdl";
+        const QString bird = app->GetDataFolder() + "/Bird.wdl";
+        QVERIFY(!QFileInfo::exists(words));
+        QVERIFY(!QFileInfo::exists(bird));
+        app->m_pWordList->AddWord("cat");
+        app->m_pWordList->AddWord("dog");
+        app->ExitInstance();
+        QCOMPARE(app->m_pWordList, nullptr);
+        QCOMPARE(app->m_pBirdWordList, nullptr);
+        QCOMPARE(TestApp::readFile(words), catDogBytes());
+        QVERIFY(!QFileInfo::exists(bird));
+
+        app->m_pWordList = new WordList(QStringLiteral("Default"), QStringLiteral("Words"));
+        app->m_pBirdWordList = new WordList(QStringLiteral("Bird"), QStringLiteral("Bird"));
+        QCOMPARE(app->m_pWordList->words(), (QStringList{"cat", "dog"}));
+    }
 };
 
 POMMELOT_TEST_MAIN(TestWordList)
