@@ -96,6 +96,20 @@ for f in Letters/A.wav Letters/Z.wav Numbers/10.wav Colors/Indigo.wav Shapes/Tra
 done
 [ -f "$prefix/share/applications/org.quorvex.Pommelot.desktop" ] || fail "no desktop entry"
 [ -f "$prefix/share/metainfo/org.quorvex.Pommelot.metainfo.xml" ] || fail "no metainfo"
+# The desktop entry names an icon that the install provides, scalable and in pixel sizes.
+icon=$(sed -n 's/^Icon=//p' "$prefix/share/applications/org.quorvex.Pommelot.desktop")
+[ -n "$icon" ] || fail "the desktop entry names no icon"
+hicolor="$prefix/share/icons/hicolor"
+[ -s "$hicolor/scalable/apps/$icon.svg" ] || fail "no scalable icon $icon.svg"
+for size in 16 22 24 32 48 64 128 256; do
+    png="$hicolor/${size}x${size}/apps/$icon.png"
+    [ -s "$png" ] || fail "no ${size}px icon"
+    [ "$(head -c 8 "$png" | od -An -tx1 | tr -d ' \n')" = 89504e470d0a1a0a ] ||
+        fail "$png is not a PNG"
+    # Width and height: the big-endian words at offsets 16 and 20 of the header.
+    dims=$(od -An -tu1 -j16 -N8 "$png" | awk '{ print $3 * 256 + $4 "x" $7 * 256 + $8 }')
+    [ "$dims" = "${size}x${size}" ] || fail "$png is $dims"
+done
 shipped_before=$(cd "$program" && find . | sort)
 
 # --- First start: the data folder is seeded from the shipped files --------------------------
