@@ -1,20 +1,95 @@
 #include "app/DataFolder.h"
 
+#include "app/PommelotApp.h"
+
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QSet>
 #include <QStandardPaths>
 
-// Scaffolding: the install work fills in seeding.
 QString DataFolder::choose(const QString& programFolder)
 {
-    const bool installed = QFileInfo::exists(programFolder + QLatin1Char('/') +
-                                             QLatin1String(kInstalledMarker)) ||
-                           !QFileInfo(programFolder).isWritable();
+    const bool installed =
+        QFileInfo::exists(programFolder + QLatin1Char('/') + QLatin1String(kInstalledMarker)) ||
+        !QFileInfo(programFolder).isWritable();
     if (!installed)
         return programFolder;
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    // No home to write to: stay with the program folder, which then plays what it ships.
+    if (folder.isEmpty())
+        return programFolder;
+    while (folder.size() > 1 && folder.endsWith(QLatin1Char('/')))
+        folder.chop(1);
+    return folder;
 }
 
-int DataFolder::seed(const QString&, const QString&)
+namespace {
+// Lower-case names of everything in a folder: the program finds a sound file whatever the
+// case of its name, so a parent's "red.wav" counts as the Red.wav we would bring.
+QSet<QString> namesIn(const QString& folder)
 {
-    return 0;
+    QSet<QString> names;
+    const QStringList entries = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden |
+                                                       QDir::System | QDir::NoDotAndDotDot);
+    for (const QString& name : entries)
+        names.insert(name.toLower());
+    return names;
+}
+
+// Copies the files of `from` whose names end in `suffix` into `to` where `to` has no entry of
+// that name. Returns the number copied.
+int copyMissing(const QString& from, const QString& to, const QString& suffix)
+{
+    const QDir source(from);
+    const QStringList files =
+        source.entryList(QDir::Files | QDir::Readable | QDir::NoDotAndDotDot, QDir::Name);
+    QSet<QString> present;
+    bool listed = false;
+    int copied = 0;
+    for (const QString& name : files) {
+        if (!name.endsWith(suffix, Qt::CaseInsensitive) || name.startsWith(QLatin1Char('.')))
+            continue;
+        if (!listed) {
+            if (!QDir().mkpath(to))
+                return copied;
+            present = namesIn(to);
+            listed = true;
+        }
+        if (present.contains(name.toLower()))
+            continue;
+        const QString target = to + QLatin1Char('/') + name;
+        // Copy beside the target, then rename: rename never replaces a file, so a file that
+        // appeared meanwhile wins, and an interrupted copy never leaves a half recording
+        // under the real name (which would then never be replaced).
+        const QString part = to + QStringLiteral("/.") + name + QStringLiteral(".part");
+        QFile::remove(part);
+        if (!QFile::copy(source.filePath(name), part))
+            continue;
+        // The shipped files may be read-only; the parent records over these copies.
+        QFile::setPermissions(part, QFile::permissions(part) | QFileDevice::WriteOwner |
+                                        QFileDevice::ReadOwner);
+        if (QFile::rename(part, target)) {
+            present.insert(name.toLower());
+            ++copied;
+        } else {
+            QFile::remove(part);
+        }
+    }
+    return copied;
+}
+} // namespace
+
+int DataFolder::seed(const QString& from, const QString& to)
+{
+    if (from.isEmpty() || to.isEmpty() || QFileInfo(from) == QFileInfo(to))
+        return 0;
+    int copied = 0;
+    for (const char* folder : CPommelotApp::kSoundFolders) {
+        const QString name = QLatin1String(folder);
+        copied += copyMissing(from + QLatin1Char('/') + name, to + QLatin1Char('/') + name,
+                              QStringLiteral(".wav"));
+    }
+    copied += copyMissing(from, to, QStringLiteral(".wdl"));
+    return copied;
 }

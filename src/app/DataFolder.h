@@ -11,9 +11,13 @@ class DataFolder
 public:
     static constexpr const char* kInstalledMarker = "pommelot-installed";
 
-    // The data folder for a program folder.
+    // The data folder for a program folder: the program folder itself, or for an installed
+    // copy <user data>/Quorvex Pommelot/Pommelot (the program folder again if the user has
+    // no data folder).
     static QString choose(const QString& programFolder);
-    // Copies every shipped sound and list file from `from` into `to` where no file of that
-    // name exists yet; never overwrites. Returns the number of files copied.
+    // Copies every shipped sound (the .wav files of the seven sound folders) and list file
+    // (the .wdl files) from `from` into `to` where no file of that name exists yet, letter
+    // case ignored; creates the folders it needs; never overwrites. Copies are writable by
+    // their owner. Returns the number of files copied.
     static int seed(const QString& from, const QString& to);
 };

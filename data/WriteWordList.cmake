@@ -1,0 +1,31 @@
+# Writes a word-list file from a text list: cmake -DIN=words.txt -DOUT=Default.wdl -P this.
+# Each line of IN is one word; the file holds each word as one length byte followed by its
+# bytes, with nothing before, between or after. The starter lists are plain ASCII words of
+# fewer than 128 characters, which keeps every byte of the file a single character here.
+if(NOT IN OR NOT OUT)
+  message(FATAL_ERROR "usage: cmake -DIN=<text list> -DOUT=<file.wdl> -P WriteWordList.cmake")
+endif()
+file(READ "${IN}" text)
+string(REPLACE "\r" "" text "${text}")
+if(text MATCHES ";")
+  message(FATAL_ERROR "${IN}: a word may not hold ';'")
+endif()
+string(REPLACE "\n" ";" lines "${text}")
+set(bytes "")
+foreach(word IN LISTS lines)
+  if(word STREQUAL "")
+    continue()
+  endif()
+  if(NOT word MATCHES "^[ -~]+$" OR word MATCHES "/")
+    message(FATAL_ERROR "${IN}: '${word}' is not a plain ASCII word that can name a file")
+  endif()
+  string(LENGTH "${word}" n)
+  if(n GREATER 127)
+    message(FATAL_ERROR "${IN}: '${word}' is too long")
+  endif()
+  string(ASCII ${n} prefix)
+  string(APPEND bytes "${prefix}${word}")
+endforeach()
+# Written beside, then moved, so an interrupted build leaves no half list.
+file(WRITE "${OUT}.tmp" "${bytes}")
+file(RENAME "${OUT}.tmp" "${OUT}")

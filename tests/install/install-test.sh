@@ -1,0 +1,170 @@
+#!/usr/bin/env bash
+# Installs the build into a temporary prefix and plays the first days of a parent's life with
+# it: the installed program (started through its bin link, with a fresh home) seeds the user's
+# data folder, a second start changes nothing, and a recording the parent made survives a
+# rebuild of the starter voice and a reinstall.
+#   install-test.sh BUILD_DIR
+set -euo pipefail
+
+build=$(cd "$1" && pwd)
+tmp=$(mktemp -d)
+prefix="$tmp/prefix"
+home="$tmp/home"
+data="$home/.local/share/Quorvex Pommelot/Pommelot"
+backup="$tmp/build-Red.wav"
+pid=""
+
+cleanup() {
+    if [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null; then
+        kill -KILL "$pid" 2>/dev/null || true
+    fi
+    # The build folder's own recording goes back as it was.
+    if [ -f "$backup" ]; then
+        cp -p "$backup" "$build/Colors/Red.wav"
+    fi
+    rm -rf "$tmp"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+install_into_prefix() {
+    cmake --install "$build" --prefix "$prefix" >"$tmp/install.log" 2>&1 ||
+        { cat "$tmp/install.log" >&2; fail "cmake --install failed"; }
+}
+
+# Starts the installed program as a user would, waits until it has seeded its data folder
+# and is still running with its window, then ends it.
+run_installed() {
+    (
+        cd "$tmp"
+        exec env -u XDG_DATA_HOME -u XDG_CONFIG_HOME -u XDG_RUNTIME_DIR HOME="$home" \
+            QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy \
+            "$prefix/bin/pommelot" >"$tmp/run.log" 2>&1
+    ) &
+    pid=$!
+    # The lists are seeded last; wait for them (the deadline only guards against a hang).
+    local i
+    for i in $(seq 1 600); do
+        [ -f "$data/Bird.wdl" ] && break
+        kill -0 "$pid" 2>/dev/null || { cat "$tmp/run.log" >&2; fail "the program ended at start"; }
+        sleep 0.1
+    done
+    [ -f "$data/Bird.wdl" ] || fail "no Bird.wdl in the data folder"
+    sleep 2
+    kill -0 "$pid" 2>/dev/null || { cat "$tmp/run.log" >&2; fail "the program ended early"; }
+    kill -TERM "$pid"
+    wait "$pid" 2>/dev/null || true
+    pid=""
+}
+
+snapshot() { # names, sizes, modification times and checksums of the data folder
+    (cd "$data" && find . -printf '%p %y %s %T@\n' | sort && find . -type f -print0 | sort -z |
+        xargs -0 md5sum)
+}
+
+sums() { # checksums of every file in the data folder
+    (cd "$data" && find . -type f -print0 | sort -z | xargs -0 md5sum)
+}
+
+count_wav() { find "$1" -maxdepth 1 -name '*.wav' | wc -l; }
+
+# --- Install layout -------------------------------------------------------------------------
+install_into_prefix
+program="$prefix/libexec/pommelot"
+[ -L "$prefix/bin/pommelot" ] || fail "bin/pommelot is not a link"
+link=$(readlink "$prefix/bin/pommelot")
+[ "${link#/}" = "$link" ] || fail "bin/pommelot links to the absolute path $link"
+[ "$(readlink -f "$prefix/bin/pommelot")" = "$(readlink -f "$program/pommelot")" ] ||
+    fail "bin/pommelot does not lead to the program"
+[ -x "$program/pommelot" ] || fail "no program in $program"
+[ -f "$program/pommelot-installed" ] || fail "no install marker"
+[ -s "$program/Help/Pommelot.htm" ] || fail "no help page"
+[ -s "$program/Default.wdl" ] && [ -s "$program/Bird.wdl" ] || fail "no word lists"
+for pair in Letters=26 Numbers=10 Colors=9 Shapes=10 Math=3 Words=20 Bird=10; do
+    folder=${pair%=*}
+    want=${pair#*=}
+    got=$(count_wav "$program/$folder")
+    [ "$got" -ge "$want" ] || fail "$folder holds $got recordings, want at least $want"
+done
+for f in Letters/A.wav Letters/Z.wav Numbers/10.wav Colors/Indigo.wav Shapes/Trapezoid.wav \
+    Math/equals.wav; do
+    [ -s "$program/$f" ] || fail "no $f"
+done
+[ -f "$prefix/share/applications/org.quorvex.Pommelot.desktop" ] || fail "no desktop entry"
+[ -f "$prefix/share/metainfo/org.quorvex.Pommelot.metainfo.xml" ] || fail "no metainfo"
+# The desktop entry names an icon that the install provides, scalable and in pixel sizes.
+icon=$(sed -n 's/^Icon=//p' "$prefix/share/applications/org.quorvex.Pommelot.desktop")
+[ -n "$icon" ] || fail "the desktop entry names no icon"
+hicolor="$prefix/share/icons/hicolor"
+[ -s "$hicolor/scalable/apps/$icon.svg" ] || fail "no scalable icon $icon.svg"
+for size in 16 22 24 32 48 64 128 256; do
+    png="$hicolor/${size}x${size}/apps/$icon.png"
+    [ -s "$png" ] || fail "no ${size}px icon"
+    [ "$(head -c 8 "$png" | od -An -tx1 | tr -d ' \n')" = 89504e470d0a1a0a ] ||
+        fail "$png is not a PNG"
+    # Width and height: the big-endian words at offsets 16 and 20 of the header.
+    dims=$(od -An -tu1 -j16 -N8 "$png" | awk '{ print $3 * 256 + $4 "x" $7 * 256 + $8 }')
+    [ "$dims" = "${size}x${size}" ] || fail "$png is $dims"
+done
+shipped_before=$(cd "$program" && find . | sort)
+
+# --- First start: the data folder is seeded from the shipped files --------------------------
+mkdir -p "$home"
+run_installed
+[ -d "$data" ] || fail "no data folder $data"
+(cd "$program" && find Shapes Colors Letters Numbers Words Math Bird -name '*.wav' -print0 |
+    sort -z) >"$tmp/shipped.lst"
+n=0
+while IFS= read -r -d '' f; do
+    cmp -s "$program/$f" "$data/$f" || fail "$f was not seeded"
+    n=$((n + 1))
+done <"$tmp/shipped.lst"
+[ "$n" -ge 88 ] || fail "only $n shipped recordings"
+cmp -s "$program/Default.wdl" "$data/Default.wdl" || fail "Default.wdl was not seeded"
+cmp -s "$program/Bird.wdl" "$data/Bird.wdl" || fail "Bird.wdl was not seeded"
+[ "$(cd "$program" && find . | sort)" = "$shipped_before" ] ||
+    fail "the program wrote into its install folder"
+echo "first start seeded $n recordings and 2 lists"
+
+# --- Second start: nothing changes ----------------------------------------------------------
+before=$(snapshot)
+run_installed
+[ "$(snapshot)" = "$before" ] || fail "a second start changed the data folder"
+
+# --- A parent's recordings outlive a rebuild and a reinstall --------------------------------
+# In the data folder: a new Red, and a "q.wav" standing for the shipped Q.wav.
+sox -n -r 22050 -b 16 -c 1 "$tmp/parent.wav" synth 0.5 sine 440 2>/dev/null ||
+    printf 'RIFF parent recording' >"$tmp/parent.wav"
+cp "$tmp/parent.wav" "$data/Colors/Red.wav"
+mv "$data/Letters/Q.wav" "$data/Letters/q.wav"
+cp "$tmp/parent.wav" "$data/Letters/q.wav"
+# In the build folder too, where a parent running the program from the build records.
+cp -p "$build/Colors/Red.wav" "$backup"
+cp "$tmp/parent.wav" "$build/Colors/Red.wav"
+
+cmake --build "$build" --target pommelot_voice >"$tmp/rebuild.log" 2>&1 ||
+    { cat "$tmp/rebuild.log" >&2; fail "rebuilding the starter voice failed"; }
+cmp -s "$tmp/parent.wav" "$build/Colors/Red.wav" ||
+    fail "rebuilding replaced the parent's recording in the build folder"
+
+install_into_prefix
+cmp -s "$tmp/parent.wav" "$program/Colors/Red.wav" &&
+    fail "the install shipped the build folder's own recording"
+before=$(snapshot)
+run_installed
+cmp -s "$tmp/parent.wav" "$data/Colors/Red.wav" || fail "the reinstall lost the parent's Red"
+cmp -s "$tmp/parent.wav" "$data/Letters/q.wav" || fail "the parent's q.wav was replaced"
+[ ! -e "$data/Letters/Q.wav" ] || fail "Q.wav was seeded beside the parent's q.wav"
+[ "$(snapshot)" = "$before" ] || fail "starting after a reinstall changed the data folder"
+
+# A recording the parent deleted comes back from the shipped voice; nothing else changes.
+before=$(sums)
+rm "$data/Numbers/7.wav"
+run_installed
+cmp -s "$program/Numbers/7.wav" "$data/Numbers/7.wav" || fail "a missing recording was not seeded"
+[ "$(sums)" = "$before" ] || fail "seeding a missing file changed others"
+echo "install test passed"
