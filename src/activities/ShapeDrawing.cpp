@@ -18,6 +18,36 @@ int corner(double radius, double trig, int centre)
     return static_cast<int>(radius * trig + centre + 0.5);
 }
 
+// The ellipse inscribed in the box, one span per pixel row: a pixel is inside when its centre
+// is. Rows and columns are mirrored about the box's centre so the figure is exactly
+// symmetric, which a curve-approximating rasterizer does not promise.
+QVector<QRect> ellipseSpans(const CRect& box)
+{
+    QVector<QRect> spans;
+    const int w = box.Width();
+    const int h = box.Height();
+    if (w <= 0 || h <= 0)
+        return spans;
+    const double a = w / 2.0;
+    const double b = h / 2.0;
+    spans.reserve(h);
+    for (int row = 0; row < h; ++row) {
+        // Distance of the row's centre from the middle; the lower half mirrors the upper.
+        const int mirrored = row < (h + 1) / 2 ? row : h - 1 - row;
+        const double dy = b - (mirrored + 0.5);
+        const double t = 1.0 - (dy * dy) / (b * b);
+        if (t <= 0.0)
+            continue;
+        const double half = a * std::sqrt(t);
+        const int first = static_cast<int>(std::ceil(a - half - 0.5));
+        const int last = w - 1 - first;
+        if (last < first)
+            continue;
+        spans.append(QRect(box.left + first, box.top + row, last - first + 1, 1));
+    }
+    return spans;
+}
+
 void fillPolygon(QPainter* dc, const QVector<QPoint>& points)
 {
     if (points.size() < 3)
@@ -144,8 +174,7 @@ void DrawShape(QPainter* dc, CRect box, int shape, int color, int penWidth)
     box = shapeBox(box, shape);
     switch (shape) {
     case 0: // Circle
-        if (!box.IsEmpty())
-            dc->drawEllipse(QRectF(box.left, box.top, box.Width(), box.Height()));
+        dc->drawRects(ellipseSpans(box));
         break;
     case 1: // Square
     case 3: // Rectangle
