@@ -5,11 +5,12 @@
 
 #include <QFont>
 #include <QFontMetrics>
+#include <QGlyphRun>
 #include <QPainter>
+#include <QTextLayout>
 #include <QWidget>
 
 namespace {
-constexpr int kTextFlags = Qt::AlignCenter | Qt::TextSingleLine | Qt::TextDontClip;
 constexpr int kRomanFamily = 0x10;
 
 // Margins of (1 - fillRatio) of each side's length, truncated toward zero, then the bottom
@@ -33,16 +34,46 @@ int textWidth(const QFont& font, const QString& text)
 
 // One line, centred in the box; the text cell is filled with the view's grey first, as an
 // opaque text background does.
+//
+// Glyphs this large are not cached by the raster engine: each is filled as an antialiased
+// outline, and one outline spanning a whole wide line costs many times more than its glyphs
+// filled one by one. So the line is laid out (shaped) as a whole, then its glyphs are painted
+// one at a time at the positions of that layout.
 void drawTextInBox(QPainter* dc, const CRect& box, const QString& text, int color,
                    const QFont& font)
 {
-    const QRect rect = box.toQRect();
+    QTextLayout layout(text, font);
+    QTextOption option(Qt::AlignLeft);
+    option.setWrapMode(QTextOption::NoWrap);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    if (line.isValid())
+        line.setLineWidth(1e6);
+    layout.endLayout();
+    if (!line.isValid())
+        return;
+
+    const QRectF rect(box.left, box.top, box.Width(), box.Height());
+    const QPointF origin(rect.left() + (rect.width() - line.naturalTextWidth()) / 2,
+                         rect.top() + (rect.height() - line.height()) / 2);
+
     dc->save();
-    dc->setFont(font);
-    const QRect cell = dc->fontMetrics().boundingRect(rect, kTextFlags, text);
-    dc->fillRect(cell, GetBackgroundColor());
+    dc->fillRect(QRectF(origin, QSizeF(line.naturalTextWidth(), line.height())),
+                 GetBackgroundColor());
     dc->setPen(ColorToRGB(color));
-    dc->drawText(rect, kTextFlags, text);
+    for (const QGlyphRun& run : layout.glyphRuns()) {
+        const QVector<quint32> glyphs = run.glyphIndexes();
+        const QVector<QPointF> positions = run.positions();
+        QGlyphRun single;
+        single.setRawFont(run.rawFont());
+        single.setFlags(run.flags());
+        for (int i = 0; i < glyphs.size() && i < positions.size(); ++i) {
+            single.setGlyphIndexes({glyphs.at(i)});
+            single.setPositions({positions.at(i)});
+            dc->drawGlyphRun(origin, single);
+        }
+    }
     dc->restore();
 }
 } // namespace
@@ -75,6 +106,7 @@ QFont makeFont(const FontDescription& description, int pixelSize)
     if ((description.pitchAndFamily & 0xF0) == kRomanFamily)
         font.setStyleHint(QFont::Serif);
     font.setKerning(false);
+    font.setHintingPreference(QFont::PreferNoHinting);
     return font;
 }
 
