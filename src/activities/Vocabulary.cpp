@@ -14,9 +14,9 @@ constexpr ColorEntry kColors[kColorCount] = {
     {6, "Violet", qRgb(255, 0, 255)}, {7, "White", qRgb(255, 255, 255)},
     {8, "Black", qRgb(0, 0, 0)},
 };
-constexpr const char* kShapes[kShapeCount] = {"Circle",   "Square",  "Triangle", "Rectangle",
-                                              "Diamond",  "Pentagon", "Hexagon", "Octagon",
-                                              "Star",     "Trapezoid"};
+constexpr const char* kShapes[kShapeCount] = {"Circle",  "Square",   "Triangle", "Rectangle",
+                                              "Diamond", "Pentagon", "Hexagon",  "Octagon",
+                                              "Star",    "Trapezoid"};
 } // namespace
 
 QString GetColorName(int color)
