@@ -27,6 +27,14 @@ class TestMainFrame : public QObject
     CMainFrame* frame() { return AfxGetApp()->mainFrame(); }
     CPommelotView* view() { return frame()->view(); }
     void waitIdle() { QTRY_VERIFY_WITH_TIMEOUT(!view()->isBusy(), 10000); }
+    // Carries out a mode command and waits until its first item is drawn and spoken.
+    void switchMode(int id)
+    {
+        QSignalSpy drawn(view(), &CPommelotView::cuesHandedOver);
+        frame()->OnCommand(id);
+        QTRY_VERIFY(!drawn.isEmpty());
+        waitIdle();
+    }
     QColor centre()
     {
         const QImage img = view()->grab().toImage();
@@ -104,15 +112,16 @@ private Q_SLOTS:
         QToolButton* button = qobject_cast<QToolButton*>(
             frame()->toolBar()->widgetForAction(frame()->action(id)));
         QVERIFY(button);
+        QSignalSpy drawn(view(), &CPommelotView::cuesHandedOver);
         QTest::mouseClick(button, Qt::LeftButton);
         QCOMPARE(view()->currentMode(), mode);
+        QTRY_VERIFY(!drawn.isEmpty());
         waitIdle();
     }
 
     void toolbarClicksAreSwallowedWhileACueWaits()
     {
-        frame()->OnCommand(ID_MODE_SHAPES);
-        waitIdle();
+        switchMode(ID_MODE_SHAPES);
         AfxGetApp()->m_nSoundDelay = 1;
         QTest::keyClick(view(), 'x');
         QTRY_VERIFY(view()->isDrawing());
@@ -124,8 +133,7 @@ private Q_SLOTS:
         AfxGetApp()->m_nSoundDelay = 0;
         QTest::mouseClick(letters, Qt::LeftButton);
         QCOMPARE(view()->currentMode(), int(MODE_LETTERS));
-        frame()->OnCommand(ID_MODE_SHAPES);
-        waitIdle();
+        switchMode(ID_MODE_SHAPES);
     }
 
     void shortcutsNeverCountAsKeyPresses_data()
@@ -143,8 +151,7 @@ private Q_SLOTS:
     {
         QFETCH(int, key);
         QFETCH(int, modifiers);
-        frame()->OnCommand(ID_MODE_SHAPES);
-        waitIdle();
+        switchMode(ID_MODE_SHAPES);
         QCOMPARE(centre(), QColor(255, 0, 0));
         frame()->activateWindow();
         view()->setFocus();
@@ -156,12 +163,12 @@ private Q_SLOTS:
 
     void newDocumentKeepsModeAndItem()
     {
-        frame()->OnCommand(ID_MODE_SHAPES);
-        waitIdle();
+        switchMode(ID_MODE_SHAPES);
         QTest::keyClick(view(), 'q');
         waitIdle();
         QCOMPARE(centre(), QColor(255, 128, 64));
         frame()->OnCommand(ID_FILE_NEW);
+        QTest::qWait(50);
         waitIdle();
         QCOMPARE(view()->currentMode(), int(MODE_SHAPES));
         QCOMPARE(centre(), QColor(255, 128, 64));

@@ -48,7 +48,6 @@ private Q_SLOTS:
 
     void firstPaintHandsOverColourThenShape()
     {
-        QSignalSpy handed(view.get(), &CPommelotView::cuesHandedOver);
         view.reset();
         view = std::make_unique<CPommelotView>();
         QSignalSpy handed2(view.get(), &CPommelotView::cuesHandedOver);
@@ -185,9 +184,10 @@ private Q_SLOTS:
         QCOMPARE(pixel(500, 200), QColor(255, 255, 0));
         QSignalSpy handed(view.get(), &CPommelotView::cuesHandedOver);
         view->SwitchMode(MODE_SHAPES);
+        QTRY_VERIFY(!handed.isEmpty());
+        QCOMPARE(handed.first().at(0).toInt(), 2);
         waitIdle();
         QCOMPARE(pixel(500, 200), QColor(255, 0, 0));
-        QCOMPARE(handed.first().at(0).toInt(), 2);
     }
 
     void switchModeShowsTheNewModesFirstItem()

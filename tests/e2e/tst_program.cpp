@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QProcess>
 #include <QScreen>
+#include <QSignalSpy>
 #include <xcb/xcb.h>
 
 // The whole program in a real X11 window: first paint, its sound, real key presses sent with
@@ -48,6 +49,14 @@ class TestProgram : public QObject
     CMainFrame* frame() { return AfxGetApp()->mainFrame(); }
     CPommelotView* view() { return frame()->view(); }
     void waitIdle() { QTRY_VERIFY_WITH_TIMEOUT(!view()->isBusy(), 10000); }
+    // Switches mode and waits until its first item is drawn and spoken.
+    void switchMode(int id)
+    {
+        QSignalSpy drawn(view(), &CPommelotView::cuesHandedOver);
+        frame()->OnCommand(id);
+        QTRY_VERIFY(!drawn.isEmpty());
+        waitIdle();
+    }
     // What the X server shows at the view's centre (a real screenshot, not a widget grab).
     QColor screenCentre()
     {
@@ -103,8 +112,7 @@ private Q_SLOTS:
             QTRY_COMPARE(screenCentre(), c);
             waitIdle();
         }
-        frame()->OnCommand(ID_MODE_SHAPES);
-        waitIdle();
+        switchMode(ID_MODE_SHAPES);
     }
 
     void pressesDuringTheDelayAreLost()
@@ -116,8 +124,7 @@ private Q_SLOTS:
         waitIdle();
         QCOMPARE(screenCentre(), QColor(255, 128, 64));
         AfxGetApp()->m_nSoundDelay = 0;
-        frame()->OnCommand(ID_MODE_SHAPES);
-        waitIdle();
+        switchMode(ID_MODE_SHAPES);
     }
 
     void anotherClientCannotGrabTheKeyboard()
