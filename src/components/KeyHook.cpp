@@ -1,19 +1,34 @@
 #include "components/KeyHook.h"
 
-// Scaffolding: replaced by the X11 keyboard grab.
-namespace {
-bool g_enabled = false;
-}
-bool EnableKeyHook(int enable, QWidget*)
+#include "components/HotKeys.h"
+#include "components/KeyboardLock.h"
+#include "components/X11Connection.h"
+
+bool EnableKeyHook(int enable, QWidget* window)
 {
-    g_enabled = enable != 0;
+    CKeyboardLock* lock = CKeyboardLock::instance();
+    if (!lock)
+        return x11Connection() == nullptr;
+    if (enable)
+        return lock->enable(window);
+    lock->disable();
     return true;
 }
+
 bool IsKeyHookEnabled()
 {
-    return g_enabled;
+    CKeyboardLock* lock = CKeyboardLock::instance();
+    return lock && lock->isEnabled();
 }
-int RegisterHotKeys(QWidget*)
+
+bool IsKeyboardGrabbed()
 {
-    return 0;
+    CKeyboardLock* lock = CKeyboardLock::instance();
+    return lock && lock->isGrabbed();
+}
+
+int RegisterHotKeys(QWidget* window)
+{
+    CHotKeys* hotKeys = CHotKeys::instance();
+    return hotKeys ? hotKeys->registerAll(window) : 0;
 }
