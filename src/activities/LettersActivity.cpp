@@ -1,7 +1,38 @@
 #include "activities/LettersActivity.h"
 
-// Scaffolding: replaced by the mode's real implementation.
-LettersActivity::LettersActivity() = default;
-void LettersActivity::Reset() {}
-void LettersActivity::Advance() {}
-void LettersActivity::Draw(CPommelotView*, QPainter*, bool) {}
+#include "activities/TextDrawing.h"
+#include "activities/Vocabulary.h"
+#include "app/PommelotApp.h"
+#include "app/PommelotView.h"
+
+LettersActivity::LettersActivity()
+{
+    Reset();
+    m_dFillRatio = 0.95;
+}
+
+void LettersActivity::Reset()
+{
+    m_cLetter = 'A';
+    m_nColor = 4; // Blue
+}
+
+void LettersActivity::Advance()
+{
+    if (m_cLetter == 'Z')
+        m_cLetter = 'a';
+    else if (m_cLetter == 'z' || m_cLetter < 'A' || m_cLetter > 'z' ||
+             (m_cLetter > 'Z' && m_cLetter < 'a'))
+        m_cLetter = 'A';
+    else
+        ++m_cLetter;
+    NextColor(m_nColor);
+}
+
+void LettersActivity::Draw(CPommelotView* view, QPainter* dc, bool playSound)
+{
+    DrawBigText(view, dc, QString(QLatin1Char(m_cLetter)), m_nColor, m_dFillRatio);
+    // A lower-case letter asks for its own name; the player finds the capital's recording.
+    if (playSound)
+        PlayLetterCue(QLatin1Char(m_cLetter), AfxGetApp()->m_nSoundDelay);
+}

@@ -2,6 +2,10 @@
 
 #include "activities/Activity.h"
 
+#include <cstdint>
+
+// Numbers: counts 1..10 and starts over; every key shows the next number in the next colour
+// and speaks it.
 class NumbersActivity : public Activity
 {
 public:
@@ -9,4 +13,9 @@ public:
     void Reset() override;
     void Advance() override;
     void Draw(CPommelotView* view, QPainter* dc, bool playSound) override;
+
+    std::uint8_t m_nNumber = 1;
+    std::uint8_t m_nMaxNumber = 10;
+    int m_nColor = 3;
+    double m_dFillRatio = 0.95;
 };

@@ -1,7 +1,56 @@
 #include "activities/ShapesColorsActivity.h"
 
-// Scaffolding: replaced by the mode's real implementation.
-ShapesColorsActivity::ShapesColorsActivity() = default;
-void ShapesColorsActivity::Reset() {}
-void ShapesColorsActivity::Advance() {}
-void ShapesColorsActivity::Draw(CPommelotView*, QPainter*, bool) {}
+#include "activities/ShapeDrawing.h"
+#include "activities/Vocabulary.h"
+#include "app/PommelotApp.h"
+#include "app/PommelotView.h"
+
+#include <QPainter>
+
+ShapesColorsActivity::ShapesColorsActivity()
+{
+    Reset();
+    m_dFillRatio = 0.9;
+    m_nPenWidth = 3;
+}
+
+void ShapesColorsActivity::Reset()
+{
+    m_nShape = 0; // Circle
+    m_nColor = 0; // Red
+}
+
+void ShapesColorsActivity::Advance()
+{
+    NextShape(m_nShape);
+    NextColor(m_nColor);
+}
+
+CRect ShapesColorsActivity::drawingBox(const QSize& client) const
+{
+    CRect box(0, 0, client.width(), client.height());
+    // 1 - 0.9 is a little under 0.1 in double precision: 800 pixels give a margin of 79.
+    const double margin = 1.0 - m_dFillRatio;
+    box.InflateRect(-static_cast<int>(margin * box.Width()),
+                    -static_cast<int>(margin * box.Height()));
+    return box;
+}
+
+void ShapesColorsActivity::Draw(CPommelotView* view, QPainter* dc, bool playSound)
+{
+    if (!view || !dc)
+        return;
+    DrawShape(dc, drawingBox(view->size()), m_nShape, m_nColor, m_nPenWidth);
+    if (!playSound)
+        return;
+    // Only the first word waits for the sound delay; the second follows it at once.
+    const CPommelotApp* app = AfxGetApp();
+    const int delay = app ? app->m_nSoundDelay : 0;
+    if (app && app->m_bReverseWordOrder) {
+        PlayShapeCue(m_nShape, delay);
+        PlayColorCue(m_nColor, 0);
+    } else {
+        PlayColorCue(m_nColor, delay);
+        PlayShapeCue(m_nShape, 0);
+    }
+}

@@ -62,8 +62,7 @@ private Q_SLOTS:
         QTest::newRow("wide") << CRect(0, 0, 300, 200) << CRect(50, 0, 250, 200);
         QTest::newRow("tall odd") << CRect(0, 0, 200, 301) << CRect(0, 50, 200, 251);
         QTest::newRow("square") << CRect(10, 10, 110, 110) << CRect(10, 10, 110, 110);
-        QTest::newRow("shapes box 1000x400") << CRect(99, 39, 901, 361)
-                                             << CRect(339, 39, 661, 361);
+        QTest::newRow("shapes box 1000x400") << CRect(99, 39, 901, 361) << CRect(339, 39, 661, 361);
     }
     void makeSquare()
     {
