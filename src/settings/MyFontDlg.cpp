@@ -78,5 +78,6 @@ void CMyFontDlg::hideUnusedControls()
         grid->getItemPosition(grid->indexOf(sample), &row, &column, &rowSpan, &columnSpan);
         grid->removeWidget(sample);
         grid->addWidget(sample, row, 0, rowSpan, qMax(1, sizeColumn - 1));
+        sample->setMinimumHeight(96);
     }
 }

@@ -243,6 +243,8 @@ bool CMyPropertyPage::event(QEvent* event)
 
 void CMyPropertyPage::OnRecordDone(const RecordDoneEvent& done)
 {
+    if (!m_bRecording)
+        return;
     m_bRecording = false;
     if (auto* level = findChild<QProgressBar*>(QStringLiteral("inputLevel")))
         level->hide();

@@ -22,6 +22,8 @@ CSettingsPropSheet::CSettingsPropSheet(const QString& caption, QWidget* parent, 
     setModal(true);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_tabs);
+    // Every tab stays in sight: the sheet is as wide as its eight captions.
+    m_tabs->setUsesScrollButtons(false);
     layout->addWidget(m_buttons);
 
     QPushButton* ok = m_buttons->addButton(QDialogButtonBox::Ok);
