@@ -233,11 +233,14 @@ bool CAudioEngine::openDevice(std::unique_lock<std::mutex>& lock)
         // No allowed changes: SDL converts to whatever the hardware wants.
         device = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
     }
+    // Unpaused without our lock: SDL takes the device's own lock, which it also holds
+    // around the callback, and the callback takes ours.
+    if (device)
+        SDL_PauseAudioDevice(device, 0);
     lock.lock();
     if (!device)
         return false;
     m_device = device;
-    SDL_PauseAudioDevice(device, 0);
     return true;
 }
 

@@ -51,7 +51,8 @@ Samples readRaw(const QString& path)
 {
     const QByteArray bytes = TestApp::readFile(path);
     Samples samples(size_t(bytes.size()) / 2);
-    memcpy(samples.data(), bytes.constData(), samples.size() * 2);
+    if (!samples.empty())
+        memcpy(samples.data(), bytes.constData(), samples.size() * 2);
     return samples;
 }
 
