@@ -183,8 +183,13 @@ void CAudioEngine::housekeeping(std::unique_lock<std::mutex>& lock)
             wantDevice = true;
     }
     bool deviceFailed = false;
-    if (wantDevice && !m_device && m_jobs.empty())
+    if (wantDevice && !m_device && m_jobs.empty()) {
         deviceFailed = !openDevice(lock);
+        // A player stopped or went away while the device opened: its release found no
+        // device, so close it here.
+        if (!deviceFailed && allChannelsEmpty())
+            m_closeWanted = true;
+    }
 
     // Without a device nothing is heard: ready cues at the head of a channel finish at once,
     // as do cues with nothing to play in any case.

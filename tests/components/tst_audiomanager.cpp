@@ -470,6 +470,32 @@ private Q_SLOTS:
         QCOMPARE(soundingFrames(readRaw(outputFile())).size(), size_t(480) * 2);
     }
 
+    void stopOrDestroyRightAfterPlayClosesTheDevice()
+    {
+        // Whether the device is still opening or already playing when the player stops or
+        // goes away, it must not stay open (the disk driver would write for ever).
+        QVERIFY(TestApp::writeWav(path("a.wav"), 48000, 1000, 48000));
+        const std::shared_ptr<CAudioEngine> engine = CAudioEngine::instance();
+        for (int i = 0; i < 20; ++i) {
+            {
+                CAudioManager player;
+                QSignalSpy drained(&player, &CAudioManager::queueDrained);
+                player.Play(path("a.wav"));
+                QTest::qWait(i % 4);
+                player.Stop();
+                QCOMPARE(drained.count(), 1);
+                QTRY_VERIFY_WITH_TIMEOUT(!engine->isOutputOpen(), 20000);
+            }
+            {
+                auto player = std::make_unique<CAudioManager>();
+                player->Play(path("a.wav"));
+                QTest::qWait(i % 4);
+                player.reset();
+                QTRY_VERIFY_WITH_TIMEOUT(!engine->isOutputOpen(), 20000);
+            }
+        }
+    }
+
     void destroyingPlayerStopsItsSound()
     {
         qputenv("SDL_DISKAUDIODELAY", "10");
