@@ -1,34 +1,178 @@
 #include "components/AudioManager.h"
 
+#include "components/AudioEngine.h"
+#include "components/AudioRecorder.h"
+
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QPointer>
+#include <QTimer>
 
-// Scaffolding: replaced by the SDL2 + libsndfile player and recorder.
-struct CAudioManager::Impl
-{
-};
+namespace {
+constexpr int kProgressIntervalMs = 50;
 
-CAudioManager::CAudioManager(QObject* parent) : QObject(parent), d(std::make_unique<Impl>()) {}
-CAudioManager::~CAudioManager() = default;
-
-void CAudioManager::Play(const QString&)
-{
-    QMetaObject::invokeMethod(this, &CAudioManager::queueDrained, Qt::QueuedConnection);
-}
-void CAudioManager::Stop() {}
-void CAudioManager::Record(int, const QString&, QObject* receiver, void*)
+void postDone(QObject* receiver, bool ok, const QString& error)
 {
     if (receiver)
-        QCoreApplication::postEvent(receiver, new RecordDoneEvent(false, QStringLiteral("Recording is not available.")));
+        QCoreApplication::postEvent(receiver, new RecordDoneEvent(ok, error));
 }
+} // namespace
+
+struct CAudioManager::Impl
+{
+    std::shared_ptr<CAudioEngine> engine;
+    int channel = 0;
+    // Serial of the last cue handed over, and of the last one queueDrained was emitted for.
+    quint64 lastQueued = 0;
+    quint64 drainedUpTo = 0;
+
+    std::unique_ptr<CAudioRecorder> recorder;
+    QPointer<QObject> recordReceiver;
+    QTimer progressTimer;
+};
+
+CAudioManager::CAudioManager(QObject* parent) : QObject(parent), d(std::make_unique<Impl>())
+{
+    d->engine = CAudioEngine::instance();
+    d->channel = d->engine->addChannel(this, [this] { onEngineDrained(); });
+    d->progressTimer.setInterval(kProgressIntervalMs);
+    connect(&d->progressTimer, &QTimer::timeout, this, &CAudioManager::reportProgress);
+}
+
+CAudioManager::~CAudioManager()
+{
+    if (d->recorder) {
+        // The recording so far is kept, as with Stop; a page that still exists hears of it.
+        d->recorder->stop();
+        d->recorder->wait();
+        postDone(d->recordReceiver, d->recorder->ok(), d->recorder->error());
+        d->recorder.reset();
+    }
+    d->engine->removeChannel(d->channel);
+    d->engine->releaseIfIdle();
+}
+
+void CAudioManager::Play(const QString& path)
+{
+    // Skipped files still take their turn, so queueDrained always comes, and never from
+    // inside Play.
+    d->lastQueued = d->engine->enqueue(d->channel, resolvePath(path));
+}
+
+void CAudioManager::Stop()
+{
+    if (d->recorder)
+        d->recorder->stop();
+    d->engine->clear(d->channel);
+    const std::shared_ptr<CAudioEngine> engine = d->engine;
+    if (d->drainedUpTo != d->lastQueued) {
+        d->drainedUpTo = d->lastQueued;
+        QPointer<CAudioManager> self(this);
+        Q_EMIT queueDrained();
+        if (!self)
+            return;
+    }
+    engine->releaseIfIdle();
+}
+
+void CAudioManager::onEngineDrained()
+{
+    const std::shared_ptr<CAudioEngine> engine = d->engine;
+    if (d->drainedUpTo != d->lastQueued && engine->finishedSerial(d->channel) == d->lastQueued) {
+        d->drainedUpTo = d->lastQueued;
+        QPointer<CAudioManager> self(this);
+        Q_EMIT queueDrained();
+        if (!self)
+            return;
+    }
+    engine->releaseIfIdle();
+}
+
+void CAudioManager::Record(int seconds, const QString& path, QObject* receiver, void* callback)
+{
+    Q_UNUSED(callback);
+    if (d->recorder || CAudioRecorder::busy()) {
+        postDone(receiver, false, tr("Another recording is already running."));
+        return;
+    }
+    const QFileInfo target(path);
+    if (path.isEmpty() || target.isDir() || !target.absoluteDir().exists()) {
+        postDone(receiver, false, tr("The recording could not be saved."));
+        return;
+    }
+    if (seconds <= 0) {
+        postDone(receiver, false, tr("No sound came from the microphone."));
+        return;
+    }
+    auto recorder = std::make_unique<CAudioRecorder>();
+    // Runs on the recorder's thread; the destructor waits for that thread, so this object is
+    // alive when the call is queued, and Qt drops the call if it is deleted before delivery.
+    const bool started = recorder->start(seconds, path, [this] {
+        QMetaObject::invokeMethod(this, &CAudioManager::finishRecording, Qt::QueuedConnection);
+    });
+    if (!started) {
+        postDone(receiver, false, tr("Another recording is already running."));
+        return;
+    }
+    d->recorder = std::move(recorder);
+    d->recordReceiver = receiver;
+    d->progressTimer.start();
+}
+
+void CAudioManager::reportProgress()
+{
+    if (!d->recorder)
+        return;
+    const qint64 frames = d->recorder->capturedFrames();
+    Q_EMIT recordProgress(int(frames * 1000 / CAudioRecorder::kRate), d->recorder->takePeak());
+}
+
+void CAudioManager::finishRecording()
+{
+    if (!d->recorder)
+        return;
+    d->recorder->wait();
+    std::unique_ptr<CAudioRecorder> recorder = std::move(d->recorder);
+    QPointer<QObject> receiver = d->recordReceiver;
+    d->recordReceiver.clear();
+    d->progressTimer.stop();
+
+    if (recorder->ok()) {
+        const qint64 frames = recorder->capturedFrames();
+        Q_EMIT recordProgress(int(frames * 1000 / CAudioRecorder::kRate), recorder->takePeak());
+    }
+    // A slot may have deleted this object: only locals from here on.
+    postDone(receiver, recorder->ok(), recorder->error());
+}
+
 bool CAudioManager::isPlaying() const
 {
-    return false;
+    return d->drainedUpTo != d->lastQueued;
 }
+
 bool CAudioManager::isRecording() const
 {
-    return false;
+    return d->recorder != nullptr;
 }
+
 QString CAudioManager::resolvePath(const QString& path)
 {
-    return path;
+    if (path.isEmpty())
+        return QString();
+    const QFileInfo exact(path);
+    if (exact.isFile())
+        return path;
+    const QDir folder = exact.absoluteDir();
+    if (!folder.exists())
+        return QString();
+    const QString name = exact.fileName();
+    // Sorted by name, so the same file wins every time when several differ only in case.
+    const QStringList entries =
+        folder.entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+    for (const QString& entry : entries) {
+        if (entry.compare(name, Qt::CaseInsensitive) == 0)
+            return folder.filePath(entry);
+    }
+    return QString();
 }

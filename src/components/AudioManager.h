@@ -61,6 +61,10 @@ Q_SIGNALS:
     void recordProgress(int elapsedMs, float peak);
 
 private:
+    void onEngineDrained();
+    void finishRecording();
+    void reportProgress();
+
     struct Impl;
     std::unique_ptr<Impl> d;
 };

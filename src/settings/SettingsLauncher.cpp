@@ -1,10 +1,18 @@
 #include "settings/SettingsLauncher.h"
 
+#include "settings/SettingsPropSheet.h"
+
+#include <QApplication>
+
 CSettingsLauncher* CSettingsLauncher::GetInstance()
 {
     static CSettingsLauncher* instance = new CSettingsLauncher;
     return instance;
 }
 
-// Scaffolding: replaced by the sheet.
-void CSettingsLauncher::DoSettings() {}
+void CSettingsLauncher::DoSettings()
+{
+    // Over the program's window when there is one, so the sheet opens in front of it.
+    CSettingsPropSheet sheet(QObject::tr("Settings"), QApplication::activeWindow(), 0);
+    sheet.exec();
+}

@@ -1,0 +1,109 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <condition_variable>
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+// The one output path of the process. Every player owns a channel here; the engine decodes
+// the files handed to a channel on its own worker thread, mixes the channels into a single
+// output device (48 kHz, stereo, signed 16-bit, clamped) and tells a channel's owner, on the
+// owner's thread, when the channel has played everything it was given.
+//
+// The device is opened only while there is something to play and closed once every channel
+// is empty and an owner has said so from the UI thread (releaseIfIdle), so cues handed over
+// back to back from one UI call never see the device close between them.
+//
+// The engine lives as long as someone holds it: instance() hands out the shared one, creating
+// it (and initialising SDL's audio subsystem) when none exists.
+class CAudioEngine
+{
+public:
+    static std::shared_ptr<CAudioEngine> instance();
+    // Held around every SDL device open and close in the process (SDL does not guard its
+    // device table against concurrent opens).
+    static std::mutex& deviceMutex();
+
+    ~CAudioEngine();
+    CAudioEngine(const CAudioEngine&) = delete;
+    CAudioEngine& operator=(const CAudioEngine&) = delete;
+
+    // True when SDL's audio subsystem started.
+    bool available() const { return m_available; }
+
+    // A new channel. onDrained is invoked through context's event queue (so never after
+    // context is gone) whenever the channel has run empty; it may come more than once.
+    int addChannel(QObject* context, std::function<void()> onDrained);
+    // Forgets a channel and everything queued on it; nothing is invoked for it afterwards.
+    void removeChannel(int channel);
+    // Queues a file (decoded on the worker) behind what the channel already has; returns its
+    // serial number, counting up from 1 on each channel.
+    quint64 enqueue(int channel, const QString& path);
+    // Drops everything queued or playing on the channel.
+    void clear(int channel);
+    // The serial of the last cue of the channel that has finished (heard, skipped or
+    // cleared); 0 when none has.
+    quint64 finishedSerial(int channel) const;
+    // Asks the worker to close the output device if every channel is empty.
+    void releaseIfIdle();
+    // True while the output device is open.
+    bool isOutputOpen() const;
+
+private:
+    struct Cue
+    {
+        enum State
+        {
+            Pending,
+            Ready,
+            Cancelled
+        };
+        quint64 serial = 0;
+        State state = Pending;
+        std::vector<int16_t> pcm;
+        size_t pos = 0;
+    };
+    struct Channel
+    {
+        QObject* context = nullptr;
+        std::function<void()> onDrained;
+        std::deque<std::shared_ptr<Cue>> queue;
+        quint64 lastSerial = 0;
+        quint64 finished = 0;
+        quint64 notified = 0;
+    };
+    struct Job
+    {
+        std::shared_ptr<Cue> cue;
+        QString path;
+    };
+
+    CAudioEngine();
+    void run();
+    void housekeeping(std::unique_lock<std::mutex>& lock);
+    bool openDevice(std::unique_lock<std::mutex>& lock);
+    void closeDevice(std::unique_lock<std::mutex>& lock);
+    bool allChannelsEmpty() const;
+    void mix(int16_t* out, int frames);
+    static void deviceCallback(void* userdata, uint8_t* stream, int len);
+
+    bool m_available = false;
+    mutable std::mutex m_mutex;
+    std::condition_variable m_wakeWorker;
+    std::map<int, Channel> m_channels;
+    int m_nextChannel = 1;
+    std::deque<Job> m_jobs;
+    uint32_t m_device = 0;
+    bool m_closing = false; // the callback must leave the channels alone
+    bool m_closeWanted = false;
+    bool m_wake = false;
+    bool m_quit = false;
+    std::thread m_worker;
+};

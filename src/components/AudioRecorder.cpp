@@ -1,0 +1,198 @@
+#include "components/AudioRecorder.h"
+
+#include "components/AudioEngine.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryFile>
+#include <SDL.h>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <sndfile.h>
+
+namespace {
+std::atomic<bool> g_recording{false};
+
+constexpr int kDeviceSamples = 1024;
+// A device that stops delivering is given this much time beyond the recording's length.
+constexpr int kGraceSeconds = 5;
+
+const char* const kNoMicrophone = "No microphone was found.";
+const char* const kNotSaved = "The recording could not be saved.";
+const char* const kNothingRecorded = "No sound came from the microphone.";
+} // namespace
+
+CAudioRecorder::CAudioRecorder() = default;
+
+CAudioRecorder::~CAudioRecorder()
+{
+    stop();
+    wait();
+}
+
+bool CAudioRecorder::busy()
+{
+    return g_recording.load();
+}
+
+bool CAudioRecorder::start(int seconds, const QString& path, std::function<void()> onFinished)
+{
+    if (m_thread.joinable())
+        return false;
+    bool expected = false;
+    if (!g_recording.compare_exchange_strong(expected, true))
+        return false;
+    m_engine = CAudioEngine::instance();
+    m_seconds = std::clamp(seconds, 1, kMaxSeconds);
+    m_target = qint64(m_seconds) * kRate;
+    m_path = path;
+    m_onFinished = std::move(onFinished);
+    m_samples.clear();
+    m_samples.reserve(size_t(std::min<qint64>(m_target, qint64(kRate) * 10)));
+    m_stop = false;
+    m_full = false;
+    m_frames = 0;
+    m_peak = 0;
+    m_ok = false;
+    m_error.clear();
+    m_thread = std::thread([this] { run(); });
+    return true;
+}
+
+void CAudioRecorder::stop()
+{
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_stop = true;
+    }
+    m_changed.notify_all();
+}
+
+void CAudioRecorder::wait()
+{
+    if (m_thread.joinable())
+        m_thread.join();
+}
+
+float CAudioRecorder::takePeak()
+{
+    return float(m_peak.exchange(0)) / 32768.0f;
+}
+
+void CAudioRecorder::captureCallback(void* userdata, uint8_t* stream, int len)
+{
+    static_cast<CAudioRecorder*>(userdata)->capture(reinterpret_cast<const int16_t*>(stream),
+                                                    len / int(sizeof(int16_t)));
+}
+
+void CAudioRecorder::capture(const int16_t* samples, int count)
+{
+    int peak = 0;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        if (m_stop || m_full)
+            return;
+        const qint64 room = m_target - qint64(m_samples.size());
+        const int take = int(std::min<qint64>(room, count));
+        m_samples.insert(m_samples.end(), samples, samples + take);
+        for (int i = 0; i < take; ++i)
+            peak = std::max(peak, std::abs(int(samples[i])));
+        m_frames = qint64(m_samples.size());
+        m_full = qint64(m_samples.size()) >= m_target;
+    }
+    int old = m_peak.load();
+    while (peak > old && !m_peak.compare_exchange_weak(old, peak)) {
+    }
+    m_changed.notify_all();
+}
+
+void CAudioRecorder::run()
+{
+    SDL_AudioDeviceID device = 0;
+    if (m_engine->available()) {
+        SDL_AudioSpec want{};
+        want.freq = kRate;
+        want.format = AUDIO_S16SYS;
+        want.channels = 1;
+        want.samples = kDeviceSamples;
+        want.callback = &CAudioRecorder::captureCallback;
+        want.userdata = this;
+        SDL_AudioSpec have{};
+        std::lock_guard<std::mutex> sdl(CAudioEngine::deviceMutex());
+        device = SDL_OpenAudioDevice(nullptr, 1, &want, &have, 0);
+    }
+
+    if (!device) {
+        m_error = QString::fromLatin1(kNoMicrophone);
+    } else {
+        SDL_PauseAudioDevice(device, 0);
+        {
+            std::unique_lock<std::mutex> lock(m_mutex);
+            m_changed.wait_for(lock, std::chrono::seconds(m_seconds + kGraceSeconds),
+                               [this] { return m_stop || m_full; });
+            m_stop = true; // the callback keeps nothing more
+        }
+        {
+            std::lock_guard<std::mutex> sdl(CAudioEngine::deviceMutex());
+            SDL_CloseAudioDevice(device);
+        }
+        // The capture thread has ended: the samples are ours alone now.
+        if (m_samples.empty())
+            m_error = QString::fromLatin1(kNothingRecorded);
+        else if (!writeWav(m_samples))
+            m_error = QString::fromLatin1(kNotSaved);
+        else
+            m_ok = true;
+    }
+
+    g_recording = false;
+    if (m_onFinished)
+        m_onFinished();
+}
+
+bool CAudioRecorder::writeWav(const std::vector<int16_t>& samples)
+{
+    const QFileInfo target(m_path);
+    const QDir folder = target.absoluteDir();
+    if (m_path.isEmpty() || !folder.exists() || target.isDir())
+        return false;
+
+    // A unique name beside the target, so that the rename stays within one file system.
+    QString tempPath;
+    {
+        QTemporaryFile temp(folder.filePath(QStringLiteral(".%1.XXXXXX").arg(target.fileName())));
+        temp.setAutoRemove(false);
+        if (!temp.open())
+            return false;
+        tempPath = temp.fileName();
+    }
+    const QByteArray tempName = QFile::encodeName(tempPath);
+
+    SF_INFO info{};
+    info.samplerate = kRate;
+    info.channels = 1;
+    info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
+    bool written = false;
+    if (SNDFILE* file = sf_open(tempName.constData(), SFM_WRITE, &info)) {
+        const sf_count_t frames = sf_count_t(samples.size());
+        written = sf_writef_short(file, samples.data(), frames) == frames;
+        if (written)
+            sf_write_sync(file);
+        written = sf_close(file) == 0 && written;
+    }
+    if (written) {
+        const QFileDevice::Permissions permissions =
+            target.exists() ? QFile::permissions(m_path)
+                            : QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                  QFileDevice::ReadGroup | QFileDevice::ReadOther;
+        QFile::setPermissions(tempPath, permissions);
+        // rename() replaces the old file in one step.
+        written = std::rename(tempName.constData(), QFile::encodeName(m_path).constData()) == 0;
+    }
+    if (!written)
+        QFile::remove(tempPath);
+    return written;
+}

@@ -1,0 +1,81 @@
+#include "settings/GeneralPropPg.h"
+
+#include "app/PommelotApp.h"
+#include "settings/MyFontDlg.h"
+
+#include "ui_GeneralPage.h"
+
+#include <cstdlib>
+
+CGeneralPropPg::CGeneralPropPg(QWidget* parent)
+    : CMyPropertyPage(QStringLiteral("General"), parent), ui(std::make_unique<Ui::GeneralPage>())
+{
+    ui->setupUi(this);
+    const CPommelotApp* app = AfxGetApp();
+    m_bEnableAudio = app->m_bAudioEnabled;
+    m_bKeyboardLock = app->m_bLockKeyboard;
+    m_strFontName = app->m_strFontFace;
+    m_strDelay = QString::number(app->m_nSoundDelay, 10);
+    m_bReverseOrder = app->m_bReverseWordOrder;
+    m_bRandomize = app->m_bRandomizeWords;
+    connect(ui->fontButton, &QAbstractButton::clicked, this, &CGeneralPropPg::OnChangeFont);
+}
+
+CGeneralPropPg::~CGeneralPropPg() = default;
+
+bool CGeneralPropPg::DoDataExchange(bool bSaveAndValidate)
+{
+    if (bSaveAndValidate) {
+        m_bEnableAudio = ui->enableAudio->isChecked();
+        m_bKeyboardLock = ui->lockKeyboard->isChecked();
+        m_strFontName = ui->fontName->text();
+        m_strDelay = ui->delay->currentIndex() >= 0 ? ui->delay->currentText() : QString();
+        m_bReverseOrder = ui->reverseOrder->isChecked();
+        m_bRandomize = ui->randomize->isChecked();
+    } else {
+        ui->enableAudio->setChecked(m_bEnableAudio);
+        ui->lockKeyboard->setChecked(m_bKeyboardLock);
+        ui->fontName->setText(m_strFontName);
+        ui->fontName->setCursorPosition(0);
+        // The item whose text begins with the delay; an unknown delay leaves the choice.
+        const int item = ui->delay->findText(m_strDelay, Qt::MatchStartsWith);
+        if (item >= 0)
+            ui->delay->setCurrentIndex(item);
+        ui->reverseOrder->setChecked(m_bReverseOrder);
+        ui->randomize->setChecked(m_bRandomize);
+    }
+    return true;
+}
+
+void CGeneralPropPg::OnOK()
+{
+    CPommelotApp* app = AfxGetApp();
+    app->m_bAudioEnabled = m_bEnableAudio;
+    app->m_bLockKeyboard = m_bKeyboardLock;
+    app->m_nSoundDelay = std::atoi(m_strDelay.toLatin1().constData());
+    app->m_bReverseWordOrder = m_bReverseOrder;
+    app->m_bRandomizeWords = m_bRandomize;
+    CMyPropertyPage::OnOK();
+}
+
+bool CGeneralPropPg::OnApply()
+{
+    return CMyPropertyPage::OnApply();
+}
+
+void CGeneralPropPg::OnChangeFont()
+{
+    CPommelotApp* app = AfxGetApp();
+    CMyFontDlg dlg(this);
+    dlg.setCurrentFont(
+        CMyFontDlg::fontFor(app->m_strFontFace, app->m_nFontWeight, app->m_bFontItalic));
+    if (dlg.exec() != QDialog::Accepted)
+        return;
+    // Face, weight and slant only: the play modes choose their own sizes.
+    const QFont chosen = dlg.selectedFont();
+    app->m_strFontFace = chosen.family();
+    app->m_nFontWeight = chosen.weight();
+    app->m_bFontItalic = chosen.italic();
+    m_strFontName = app->m_strFontFace;
+    UpdateData(false);
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "settings/MyPropertyPage.h"
+
+#include <memory>
+
+namespace Ui {
+class GeneralPage;
+}
+
+// The General page: sound on or off, keyboard lock, display font, sound delay, the order of
+// colour and shape, random word order. The page copies the application's options when it is
+// built and writes them back on OK or Apply; the font button changes the application's font at
+// once.
+class CGeneralPropPg : public CMyPropertyPage
+{
+    Q_OBJECT
+public:
+    enum ControlId : int
+    {
+        IDC_ENABLE_AUDIO = 1008,
+        IDC_LOCK_KEYBOARD = 1028,
+        IDC_CHANGE_FONT = 1033,
+        IDC_FONT_NAME = 1034,
+        IDC_REVERSE_ORDER = 1036,
+        IDC_DELAY = 1037,
+        IDC_RANDOMIZE = 1038,
+    };
+
+    explicit CGeneralPropPg(QWidget* parent = nullptr);
+    ~CGeneralPropPg() override;
+
+    bool DoDataExchange(bool bSaveAndValidate) override;
+    void OnOK() override;
+    bool OnApply() override;
+
+    bool m_bEnableAudio = true;
+    bool m_bKeyboardLock = false;
+    QString m_strFontName;
+    // The delay in seconds as its decimal text.
+    QString m_strDelay;
+    bool m_bReverseOrder = false;
+    bool m_bRandomize = false;
+
+public Q_SLOTS:
+    void OnChangeFont();
+
+private:
+    std::unique_ptr<Ui::GeneralPage> ui;
+};

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QDialog>
+#include <QList>
+
+class CMyPropertyPage;
+class CGeneralPropPg;
+class CRecordColorsPropPg;
+class CRecordShapesPropPg;
+class CRecordNumbersPropPg;
+class CRecordLettersPropPg;
+class CWordsPropPg;
+class CRecordMathPropPg;
+class QAbstractButton;
+class QDialogButtonBox;
+class QTabWidget;
+
+// The Settings sheet: eight tabbed pages (General, Letters, Numbers, Colors, Shapes, Words,
+// Math, Bird), OK, Cancel and Apply. A page is set up the first time its tab is shown and
+// reads its controls back whenever it is left. OK reads back every page that was shown and
+// commits it, Apply does the same and keeps the sheet open, Cancel commits nothing. The pages
+// are made with the sheet and deleted with it.
+class CSettingsPropSheet : public QDialog
+{
+    Q_OBJECT
+public:
+    enum ControlId : int
+    {
+        IDOK_BUTTON = 1,
+        IDCANCEL_BUTTON = 2,
+        ID_APPLY_NOW = 0x3021,
+    };
+
+    CSettingsPropSheet(const QString& caption, QWidget* parent = nullptr, int selectPage = 0);
+    ~CSettingsPropSheet() override;
+
+    int GetPageCount() const;
+    CMyPropertyPage* GetPage(int index) const;
+    CMyPropertyPage* GetActivePage() const;
+    int GetActiveIndex() const;
+    bool SetActivePage(int index);
+    QTabWidget* tabWidget() const { return m_tabs; }
+    QAbstractButton* button(int controlId) const;
+
+    // OK: reads back and commits every page that was shown, then closes. False when a page
+    // refused its data (the sheet stays open on it).
+    bool OnOK();
+    // Apply: the same without closing.
+    bool OnApply();
+
+    void accept() override;
+
+    CGeneralPropPg* m_pGeneralPage = nullptr;
+    CRecordColorsPropPg* m_pColorsPage = nullptr;
+    CRecordShapesPropPg* m_pShapesPage = nullptr;
+    CRecordNumbersPropPg* m_pNumbersPage = nullptr;
+    CRecordLettersPropPg* m_pLettersPage = nullptr;
+    CWordsPropPg* m_pWordsPage = nullptr;
+    CRecordMathPropPg* m_pMathPage = nullptr;
+    CWordsPropPg* m_pBirdPage = nullptr;
+
+private:
+    void AddPage(CMyPropertyPage* page);
+    void onCurrentChanged(int index);
+    bool commit(bool apply);
+
+    QTabWidget* m_tabs;
+    QDialogButtonBox* m_buttons;
+    QList<CMyPropertyPage*> m_pages;
+    int m_nActive = -1;
+    bool m_bSwitching = false;
+};

@@ -1,0 +1,683 @@
+#include "common/TestApp.h"
+#include "components/AudioEngine.h"
+#include "components/AudioManager.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <QSignalSpy>
+#include <cmath>
+#include <memory>
+#include <sndfile.h>
+#include <vector>
+
+namespace {
+using Samples = std::vector<int16_t>;
+
+// Writes interleaved 16-bit samples as a WAV (or another container) through libsndfile.
+bool writeShorts(const QString& path, const Samples& samples, int rate, int channels,
+                 int format = SF_FORMAT_WAV | SF_FORMAT_PCM_16)
+{
+    SF_INFO info{};
+    info.samplerate = rate;
+    info.channels = channels;
+    info.format = format;
+    SNDFILE* f = sf_open(QFile::encodeName(path).constData(), SFM_WRITE, &info);
+    if (!f)
+        return false;
+    const sf_count_t frames = sf_count_t(samples.size()) / channels;
+    const bool ok = sf_writef_short(f, samples.data(), frames) == frames;
+    return sf_close(f) == 0 && ok;
+}
+
+// A constant level (-1..1) on every channel, in any encoding.
+bool writeLevel(const QString& path, double level, sf_count_t frames, int rate, int channels,
+                int format)
+{
+    SF_INFO info{};
+    info.samplerate = rate;
+    info.channels = channels;
+    info.format = format;
+    SNDFILE* f = sf_open(QFile::encodeName(path).constData(), SFM_WRITE, &info);
+    if (!f)
+        return false;
+    std::vector<double> data(size_t(frames) * size_t(channels), level);
+    const bool ok = sf_writef_double(f, data.data(), frames) == frames;
+    return sf_close(f) == 0 && ok;
+}
+
+Samples readRaw(const QString& path)
+{
+    const QByteArray bytes = TestApp::readFile(path);
+    Samples samples(size_t(bytes.size()) / 2);
+    if (!samples.empty())
+        memcpy(samples.data(), bytes.constData(), samples.size() * 2);
+    return samples;
+}
+
+// The stereo frames of the output that are not silent, in order.
+Samples soundingFrames(const Samples& raw)
+{
+    Samples out;
+    for (size_t i = 0; i + 1 < raw.size(); i += 2) {
+        if (raw[i] != 0 || raw[i + 1] != 0) {
+            out.push_back(raw[i]);
+            out.push_back(raw[i + 1]);
+        }
+    }
+    return out;
+}
+
+Samples monoToStereo(const Samples& mono)
+{
+    Samples out;
+    for (int16_t s : mono) {
+        out.push_back(s);
+        out.push_back(s);
+    }
+    return out;
+}
+
+struct WavContents
+{
+    SF_INFO info{};
+    Samples samples;
+};
+
+WavContents readWav(const QString& path)
+{
+    WavContents c;
+    SNDFILE* f = sf_open(QFile::encodeName(path).constData(), SFM_READ, &c.info);
+    if (!f)
+        return c;
+    c.samples.resize(size_t(c.info.frames) * size_t(c.info.channels));
+    sf_readf_short(f, c.samples.data(), c.info.frames);
+    sf_close(f);
+    return c;
+}
+
+// The recording pattern: never silent, different on every sample of a second.
+Samples inputPattern(int frames)
+{
+    Samples s(static_cast<size_t>(frames));
+    for (int i = 0; i < frames; ++i) {
+        const int v = (i * 7) % 60001 - 30000;
+        s[size_t(i)] = int16_t(v == 0 ? 1 : v);
+    }
+    return s;
+}
+
+QByteArray toBytes(const Samples& s)
+{
+    return QByteArray(reinterpret_cast<const char*>(s.data()), int(s.size() * 2));
+}
+
+class DoneReceiver : public QObject
+{
+public:
+    int count = 0;
+    bool ok = false;
+    QString error;
+
+protected:
+    bool event(QEvent* e) override
+    {
+        if (e->type() == RecordDoneEvent::kType) {
+            auto* done = static_cast<RecordDoneEvent*>(e);
+            ++count;
+            ok = done->ok();
+            error = done->error();
+            return true;
+        }
+        return QObject::event(e);
+    }
+};
+
+QByteArray le32(quint32 v)
+{
+    QByteArray b(4, '\0');
+    for (int i = 0; i < 4; ++i)
+        b[i] = char((v >> (8 * i)) & 0xff);
+    return b;
+}
+
+QByteArray le16(quint16 v)
+{
+    QByteArray b(2, '\0');
+    b[0] = char(v & 0xff);
+    b[1] = char(v >> 8);
+    return b;
+}
+
+// A canonical 44-byte PCM16 mono header whose sizes can be set at will.
+QByteArray wavHeader(quint32 riffSize, quint32 fmtSize, quint32 dataSize)
+{
+    QByteArray h = "RIFF" + le32(riffSize) + "WAVE" + "fmt " + le32(fmtSize);
+    h += le16(1) + le16(1) + le32(44100) + le32(88200) + le16(2) + le16(16);
+    h += "data" + le32(dataSize);
+    return h;
+}
+} // namespace
+
+class TestAudioManager : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+
+    QString path(const QString& name) const { return m_dir->filePath(name); }
+    QString outputFile() const { return path(QStringLiteral("out.raw")); }
+    QString inputFile() const { return path(QStringLiteral("in.raw")); }
+
+    static bool outputOpen() { return CAudioEngine::instance()->isOutputOpen(); }
+
+    // Plays the files on one player and returns the output once it has drained and the
+    // device is closed.
+    Samples playAndCollect(const QStringList& files)
+    {
+        CAudioManager player;
+        QSignalSpy drained(&player, &CAudioManager::queueDrained);
+        for (const QString& f : files)
+            player.Play(f);
+        if (!player.isPlaying())
+            return {};
+        if (!drained.wait(20000) || drained.count() != 1 || player.isPlaying())
+            return {};
+        if (!QTest::qWaitFor([] { return !outputOpen(); }, 20000))
+            return {};
+        return readRaw(outputFile());
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_dir->isValid());
+        qputenv("SDL_DISKAUDIOFILE", QFile::encodeName(outputFile()));
+        qputenv("SDL_DISKAUDIOFILEIN", QFile::encodeName(inputFile()));
+        qputenv("SDL_DISKAUDIODELAY", "0");
+    }
+
+    void cleanup()
+    {
+        // No test may leave the device running into the next one.
+        QTRY_VERIFY_WITH_TIMEOUT(!outputOpen(), 20000);
+        m_dir.reset();
+    }
+
+    void cuesPlayInFullAndInOrder()
+    {
+        Samples a;
+        for (int i = 0; i < 4800; ++i) {
+            a.push_back(int16_t(1000 + i));
+            a.push_back(int16_t(-1000 - i));
+        }
+        Samples bMono;
+        for (int i = 0; i < 3001; ++i)
+            bMono.push_back(int16_t(20000 + (i % 5000)));
+        QVERIFY(writeShorts(path("A.wav"), a, 48000, 2));
+        QVERIFY(writeShorts(path("B.wav"), bMono, 48000, 1));
+
+        const Samples heard = soundingFrames(playAndCollect({path("A.wav"), path("B.wav")}));
+        Samples expected = a;
+        const Samples b = monoToStereo(bMono);
+        expected.insert(expected.end(), b.begin(), b.end());
+        QCOMPARE(heard.size(), expected.size());
+        for (size_t i = 0; i < expected.size(); ++i) {
+            if (heard[i] != expected[i])
+                QFAIL(qPrintable(QStringLiteral("sample %1: %2 instead of %3")
+                                     .arg(i)
+                                     .arg(heard[i])
+                                     .arg(expected[i])));
+        }
+    }
+
+    void sameFileTwiceIsHeardTwice()
+    {
+        Samples a;
+        for (int i = 0; i < 1000; ++i)
+            a.push_back(int16_t(i + 1));
+        QVERIFY(writeShorts(path("A.wav"), a, 48000, 1));
+        const Samples heard = soundingFrames(playAndCollect({path("A.wav"), path("A.wav")}));
+        Samples once = monoToStereo(a);
+        Samples expected = once;
+        expected.insert(expected.end(), once.begin(), once.end());
+        QVERIFY(heard == expected);
+    }
+
+    void otherFormatsAreConverted_data()
+    {
+        QTest::addColumn<int>("rate");
+        QTest::addColumn<int>("channels");
+        QTest::addColumn<int>("format");
+        QTest::addColumn<int>("frames");
+
+        const int wav = SF_FORMAT_WAV;
+        QTest::newRow("8-bit 22050 mono") << 22050 << 1 << (wav | SF_FORMAT_PCM_U8) << 22050;
+        QTest::newRow("float 44100 stereo") << 44100 << 2 << (wav | SF_FORMAT_FLOAT) << 44100;
+        QTest::newRow("u-law 8000 mono") << 8000 << 1 << (wav | SF_FORMAT_ULAW) << 8000;
+        QTest::newRow("a-law 11025 mono") << 11025 << 1 << (wav | SF_FORMAT_ALAW) << 5000;
+        QTest::newRow("24-bit 96000 stereo") << 96000 << 2 << (wav | SF_FORMAT_PCM_24) << 96000;
+        QTest::newRow("32-bit 48000 mono") << 48000 << 1 << (wav | SF_FORMAT_PCM_32) << 24000;
+        QTest::newRow("double 32000 mono") << 32000 << 1 << (wav | SF_FORMAT_DOUBLE) << 16000;
+        QTest::newRow("IMA ADPCM 22050 mono") << 22050 << 1 << (wav | SF_FORMAT_IMA_ADPCM) << 22050;
+        QTest::newRow("MS ADPCM 16000 stereo") << 16000 << 2 << (wav | SF_FORMAT_MS_ADPCM) << 16000;
+        QTest::newRow("WAVEX 16-bit 44100 mono")
+            << 44100 << 1 << (SF_FORMAT_WAVEX | SF_FORMAT_PCM_16) << 20000;
+    }
+
+    void otherFormatsAreConverted()
+    {
+        QFETCH(int, rate);
+        QFETCH(int, channels);
+        QFETCH(int, format);
+        QFETCH(int, frames);
+        const double level = 0.3;
+        QVERIFY(writeLevel(path("x.wav"), level, frames, rate, channels, format));
+
+        const Samples heard = playAndCollect({path("x.wav")});
+        QVERIFY(!heard.empty());
+        size_t first = heard.size(), last = 0;
+        for (size_t i = 0; i + 1 < heard.size(); i += 2) {
+            if (heard[i] != 0 || heard[i + 1] != 0) {
+                first = std::min(first, i / 2);
+                last = i / 2;
+            }
+        }
+        QVERIFY(first <= last);
+        // ADPCM stores whole blocks, so the file may hold a little more (silence) than was
+        // written: all that was written is heard, and nothing beyond what the file holds.
+        const sf_count_t stored = readWav(path("x.wav")).info.frames;
+        QVERIFY(stored >= frames && stored < frames + 2048);
+        const double written = double(frames) * 48000.0 / rate;
+        const double held = double(stored) * 48000.0 / rate;
+        const double span = double(last - first + 1);
+        QVERIFY2(span >= written - 16 && span <= held + 16,
+                 qPrintable(QStringLiteral("%1 frames heard, %2 written, %3 stored")
+                                .arg(span)
+                                .arg(written)
+                                .arg(held)));
+        // In the middle, both sides carry the level.
+        const size_t mid = (first + last) / 2 * 2;
+        const double want = level * 32767;
+        QVERIFY2(std::abs(heard[mid] - want) < want * 0.04,
+                 qPrintable(QString::number(heard[mid])));
+        QVERIFY2(std::abs(heard[mid + 1] - want) < want * 0.04,
+                 qPrintable(QString::number(heard[mid + 1])));
+    }
+
+    void unplayableFilesAreSilent_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("contents");
+
+        QRandomGenerator rng(1234);
+        QByteArray random(4096, '\0');
+        for (char& c : random)
+            c = char(rng.bounded(256));
+
+        QTest::newRow("empty file") << "empty.wav" << QByteArray();
+        QTest::newRow("truncated header") << "trunc.wav" << wavHeader(36, 16, 0).left(20);
+        QTest::newRow("header only, no data") << "hdr.wav" << wavHeader(36, 16, 0);
+        QTest::newRow("header promising data that is missing")
+            << "promise.wav" << wavHeader(36 + 8000, 16, 8000);
+        QTest::newRow("random bytes") << "random.wav" << random;
+        QTest::newRow("RIFF then random bytes") << "riffrand.wav" << QByteArray("RIFF") + random;
+        QTest::newRow("text with a .wav name")
+            << "text.wav" << QByteArray("This is not a sound.\nJust words.\n");
+        QTest::newRow("absurd RIFF and fmt sizes")
+            << "absurd1.wav" << wavHeader(0xFFFFFFFFu, 0xFFFFFFF0u, 0xFFFFFFFFu);
+        QTest::newRow("absurd data size")
+            << "absurd2.wav" << wavHeader(0xFFFFFFFFu, 16, 0xFFFFFFFFu);
+        QTest::newRow("zero channels")
+            << "nochan.wav"
+            << QByteArray("RIFF" + le32(36) + "WAVEfmt " + le32(16) + le16(1) + le16(0) +
+                          le32(44100) + le32(0) + le16(0) + le16(16) + "data" + le32(0));
+        QTest::newRow("directory") << "folder.wav" << QByteArray("<dir>");
+        QTest::newRow("missing file") << "missing.wav" << QByteArray("<none>");
+        QTest::newRow("empty path") << "" << QByteArray("<none>");
+        QTest::newRow("AIFF with a .wav name") << "aiff.wav" << QByteArray("<aiff>");
+    }
+
+    void unplayableFilesAreSilent()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, contents);
+        QString bad = name.isEmpty() ? QString() : path(name);
+        if (contents == "<dir>") {
+            QVERIFY(QDir().mkpath(bad));
+        } else if (contents == "<aiff>") {
+            QVERIFY(
+                writeShorts(bad, Samples(2000, 5000), 48000, 1, SF_FORMAT_AIFF | SF_FORMAT_PCM_16));
+        } else if (contents != "<none>") {
+            QVERIFY(TestApp::writeFile(bad, contents));
+        }
+
+        // Alone, the file is silent and the player still reports that it has drained.
+        {
+            CAudioManager player;
+            QSignalSpy drained(&player, &CAudioManager::queueDrained);
+            player.Play(bad);
+            QVERIFY(player.isPlaying());
+            QVERIFY(drained.wait(20000));
+            QCOMPARE(drained.count(), 1);
+            QVERIFY(!player.isPlaying());
+            QTRY_VERIFY_WITH_TIMEOUT(!outputOpen(), 20000);
+            QVERIFY(soundingFrames(readRaw(outputFile())).empty());
+        }
+
+        // Followed by a good cue, the queue moves on and only the good cue is heard.
+        Samples good;
+        for (int i = 0; i < 2400; ++i)
+            good.push_back(int16_t(3000 + i));
+        QVERIFY(writeShorts(path("good.wav"), good, 48000, 1));
+        QVERIFY(soundingFrames(playAndCollect({bad, path("good.wav"), bad})) == monoToStereo(good));
+    }
+
+    void shortDataPlaysWhatIsThere()
+    {
+        // A header that promises 4800 frames in front of 1000: the 1000 are heard.
+        Samples data;
+        for (int i = 0; i < 1000; ++i)
+            data.push_back(int16_t(100 + i));
+        QByteArray bytes = wavHeader(36 + 9600, 16, 9600) + toBytes(data);
+        bytes.replace(24, 4, le32(48000));
+        bytes.replace(28, 4, le32(96000));
+        QVERIFY(TestApp::writeFile(path("short.wav"), bytes));
+        QVERIFY(soundingFrames(playAndCollect({path("short.wav")})) == monoToStereo(data));
+    }
+
+    void resolvePathIgnoresCase()
+    {
+        const QString folder = path("Colors");
+        QVERIFY(QDir().mkpath(folder));
+        QVERIFY(TestApp::writeWav(folder + "/Red.wav", 100, 1000, 48000));
+        QVERIFY(QDir().mkpath(folder + "/Blue.wav"));
+
+        QCOMPARE(CAudioManager::resolvePath(folder + "/Red.wav"), folder + "/Red.wav");
+        QCOMPARE(CAudioManager::resolvePath(folder + "/red.wav"), folder + "/Red.wav");
+        QCOMPARE(CAudioManager::resolvePath(folder + "/RED.WAV"), folder + "/Red.wav");
+        QCOMPARE(CAudioManager::resolvePath(folder + "/Green.wav"), QString());
+        QCOMPARE(CAudioManager::resolvePath(folder + "/blue.wav"), QString());
+        QCOMPARE(CAudioManager::resolvePath(path("colors/Red.wav")), QString());
+        QCOMPARE(CAudioManager::resolvePath(QString()), QString());
+
+        // And the player finds it the same way.
+        QCOMPARE(soundingFrames(playAndCollect({folder + "/rED.wav"})).size(), size_t(200));
+    }
+
+    void failedOutputDeviceIsSilent()
+    {
+        qputenv("SDL_DISKAUDIOFILE", QFile::encodeName(path("no/such/folder/out.raw")));
+        QVERIFY(TestApp::writeWav(path("a.wav"), 4800, 1000, 48000));
+        CAudioManager player;
+        QSignalSpy drained(&player, &CAudioManager::queueDrained);
+        player.Play(path("a.wav"));
+        player.Play(path("a.wav"));
+        QVERIFY(drained.wait(20000));
+        QTRY_VERIFY_WITH_TIMEOUT(!player.isPlaying(), 20000);
+        QCOMPARE(drained.count(), 1);
+        QVERIFY(!outputOpen());
+    }
+
+    void playersShareOneOutput()
+    {
+        QVERIFY(TestApp::writeWav(path("a.wav"), 4800, 1000, 48000));
+        QVERIFY(TestApp::writeWav(path("b.wav"), 2400, 2000, 48000, 2));
+        CAudioManager first;
+        CAudioManager second;
+        QSignalSpy firstDrained(&first, &CAudioManager::queueDrained);
+        QSignalSpy secondDrained(&second, &CAudioManager::queueDrained);
+        first.Play(path("a.wav"));
+        second.Play(path("b.wav"));
+        QTRY_VERIFY_WITH_TIMEOUT(firstDrained.count() == 1 && secondDrained.count() == 1, 20000);
+        QVERIFY(!first.isPlaying() && !second.isPlaying());
+        QTRY_VERIFY_WITH_TIMEOUT(!outputOpen(), 20000);
+        // However the two overlapped, mixing adds: every sample of both is in the output.
+        qint64 sum = 0;
+        for (int16_t s : readRaw(outputFile()))
+            sum += s;
+        QCOMPARE(sum, qint64(4800) * 2 * 1000 + qint64(2400) * 2 * 2000);
+    }
+
+    void stopEndsPlayback()
+    {
+        // Played at a pace that keeps the 10-second sound busy long after Stop.
+        qputenv("SDL_DISKAUDIODELAY", "10");
+        QVERIFY(TestApp::writeWav(path("long.wav"), 480000, 1000, 48000));
+        QVERIFY(TestApp::writeWav(path("short.wav"), 480, 2000, 48000));
+        CAudioManager player;
+        QSignalSpy drained(&player, &CAudioManager::queueDrained);
+        player.Play(path("long.wav"));
+        player.Play(path("long.wav"));
+        QTRY_VERIFY_WITH_TIMEOUT(!soundingFrames(readRaw(outputFile())).empty(), 20000);
+        player.Stop();
+        QCOMPARE(drained.count(), 1);
+        QVERIFY(!player.isPlaying());
+        QTRY_VERIFY_WITH_TIMEOUT(!outputOpen(), 20000);
+        QVERIFY(soundingFrames(readRaw(outputFile())).size() < size_t(480000) * 2);
+        // Stopping an idle player changes nothing.
+        player.Stop();
+        QCOMPARE(drained.count(), 1);
+
+        // The player plays again afterwards.
+        qputenv("SDL_DISKAUDIODELAY", "0");
+        player.Play(path("short.wav"));
+        QVERIFY(drained.wait(20000));
+        QCOMPARE(drained.count(), 2);
+        QTRY_VERIFY_WITH_TIMEOUT(!outputOpen(), 20000);
+        QCOMPARE(soundingFrames(readRaw(outputFile())).size(), size_t(480) * 2);
+    }
+
+    void stopOrDestroyRightAfterPlayClosesTheDevice()
+    {
+        // Whether the device is still opening or already playing when the player stops or
+        // goes away, it must not stay open (the disk driver would write for ever).
+        QVERIFY(TestApp::writeWav(path("a.wav"), 48000, 1000, 48000));
+        const std::shared_ptr<CAudioEngine> engine = CAudioEngine::instance();
+        for (int i = 0; i < 20; ++i) {
+            {
+                CAudioManager player;
+                QSignalSpy drained(&player, &CAudioManager::queueDrained);
+                player.Play(path("a.wav"));
+                QTest::qWait(i % 4);
+                player.Stop();
+                QCOMPARE(drained.count(), 1);
+                QTRY_VERIFY_WITH_TIMEOUT(!engine->isOutputOpen(), 20000);
+            }
+            {
+                auto player = std::make_unique<CAudioManager>();
+                player->Play(path("a.wav"));
+                QTest::qWait(i % 4);
+                player.reset();
+                QTRY_VERIFY_WITH_TIMEOUT(!engine->isOutputOpen(), 20000);
+            }
+        }
+    }
+
+    void destroyingPlayerStopsItsSound()
+    {
+        qputenv("SDL_DISKAUDIODELAY", "10");
+        QVERIFY(TestApp::writeWav(path("long.wav"), 480000, 1000, 48000));
+        const std::shared_ptr<CAudioEngine> engine = CAudioEngine::instance();
+        auto player = std::make_unique<CAudioManager>();
+        player->Play(path("long.wav"));
+        QTRY_VERIFY_WITH_TIMEOUT(engine->isOutputOpen(), 20000);
+        player.reset();
+        QTRY_VERIFY_WITH_TIMEOUT(!engine->isOutputOpen(), 20000);
+    }
+
+    void recordsTwoSeconds()
+    {
+        const Samples input = inputPattern(3 * 44100);
+        QVERIFY(TestApp::writeFile(inputFile(), toBytes(input)));
+        const QString target = path("Letters/A.wav");
+        QVERIFY(TestApp::writeFile(target, "old recording"));
+
+        CAudioManager recorder;
+        DoneReceiver page;
+        recorder.Record(2, target, &page, nullptr);
+        QVERIFY(recorder.isRecording());
+        QTRY_COMPARE_WITH_TIMEOUT(page.count, 1, 20000);
+        QVERIFY2(page.ok, qPrintable(page.error));
+        QVERIFY(page.error.isEmpty());
+        QVERIFY(!recorder.isRecording());
+
+        const WavContents wav = readWav(target);
+        QCOMPARE(wav.info.frames, sf_count_t(88200));
+        QCOMPARE(wav.info.channels, 1);
+        QCOMPARE(wav.info.samplerate, 44100);
+        QCOMPARE(wav.info.format, SF_FORMAT_WAV | SF_FORMAT_PCM_16);
+        QVERIFY(wav.samples == Samples(input.begin(), input.begin() + 88200));
+        // Nothing but the recording is left in the folder.
+        QCOMPARE(QDir(path("Letters")).entryList(QDir::Files | QDir::Hidden), QStringList{"A.wav"});
+    }
+
+    void stopEndsRecordingAndKeepsWhatWasRecorded()
+    {
+        // A slow capture pace, so the recording is still running when Stop comes.
+        qputenv("SDL_DISKAUDIODELAY", "10");
+        const Samples input = inputPattern(44100);
+        QVERIFY(TestApp::writeFile(inputFile(), toBytes(input)));
+        const QString target = path("Numbers/1.wav");
+        QVERIFY(TestApp::writeFile(target, "old recording"));
+
+        CAudioManager recorder;
+        DoneReceiver page;
+        QSignalSpy progress(&recorder, &CAudioManager::recordProgress);
+        recorder.Record(60, target, &page, nullptr);
+        QTRY_VERIFY_WITH_TIMEOUT(progress.count() >= 2, 20000);
+        // Until the recording ends, the old file is there as it was, and alone.
+        QCOMPARE(TestApp::readFile(target), QByteArray("old recording"));
+        QCOMPARE(QDir(path("Numbers")).entryList(QDir::Files | QDir::Hidden), QStringList{"1.wav"});
+        QCOMPARE(page.count, 0);
+        recorder.Stop();
+        QTRY_COMPARE_WITH_TIMEOUT(page.count, 1, 20000);
+        QVERIFY2(page.ok, qPrintable(page.error));
+
+        int lastMs = -1;
+        for (const QList<QVariant>& args : progress) {
+            const int ms = args.at(0).toInt();
+            const float peak = args.at(1).toFloat();
+            QVERIFY(ms >= lastMs);
+            QVERIFY(peak >= 0.0f && peak <= 1.0f);
+            lastMs = ms;
+        }
+        QVERIFY(lastMs > 0 && lastMs < 60000);
+
+        const WavContents wav = readWav(target);
+        QVERIFY(wav.info.frames > 0 && wav.info.frames < 60 * 44100);
+        QCOMPARE(wav.info.channels, 1);
+        const size_t compared = std::min(wav.samples.size(), input.size());
+        QVERIFY(Samples(wav.samples.begin(), wav.samples.begin() + std::ptrdiff_t(compared)) ==
+                Samples(input.begin(), input.begin() + std::ptrdiff_t(compared)));
+        // After the input ran out the device delivered silence, which is kept too.
+        for (size_t i = compared; i < wav.samples.size(); ++i)
+            QCOMPARE(wav.samples[i], int16_t(0));
+    }
+
+    void failedRecordingsKeepTheOldFile_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<bool>("withInput");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("folder does not exist")
+            << "Missing/A.wav" << true << "The recording could not be saved.";
+        QTest::newRow("no microphone") << "Letters/A.wav" << false << "No microphone was found.";
+        QTest::newRow("target is a folder")
+            << "Letters" << true << "The recording could not be saved.";
+        QTest::newRow("empty path") << "" << true << "The recording could not be saved.";
+    }
+
+    void failedRecordingsKeepTheOldFile()
+    {
+        QFETCH(QString, target);
+        QFETCH(bool, withInput);
+        QFETCH(QString, error);
+        if (withInput)
+            QVERIFY(TestApp::writeFile(inputFile(), toBytes(inputPattern(44100))));
+        QVERIFY(TestApp::writeFile(path("Letters/A.wav"), "old recording"));
+        const QStringList before = QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::Hidden);
+
+        CAudioManager recorder;
+        DoneReceiver page;
+        recorder.Record(2, target.isEmpty() ? QString() : path(target), &page, nullptr);
+        QTRY_COMPARE_WITH_TIMEOUT(page.count, 1, 20000);
+        QVERIFY(!page.ok);
+        QCOMPARE(page.error, error);
+        QVERIFY(!recorder.isRecording());
+        QCOMPARE(TestApp::readFile(path("Letters/A.wav")), QByteArray("old recording"));
+        QCOMPARE(
+            QDir(path("Letters")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+            QStringList{"A.wav"});
+        QCOMPARE(QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::Hidden), before);
+    }
+
+    void secondRecordingIsRefused()
+    {
+        qputenv("SDL_DISKAUDIODELAY", "10");
+        QVERIFY(TestApp::writeFile(inputFile(), toBytes(inputPattern(44100))));
+        CAudioManager recorder;
+        CAudioManager other;
+        DoneReceiver first, again, elsewhere;
+        QSignalSpy progress(&recorder, &CAudioManager::recordProgress);
+        recorder.Record(60, path("one.wav"), &first, nullptr);
+        recorder.Record(2, path("two.wav"), &again, nullptr);
+        other.Record(2, path("three.wav"), &elsewhere, nullptr);
+        QTRY_COMPARE_WITH_TIMEOUT(again.count, 1, 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(elsewhere.count, 1, 20000);
+        QVERIFY(!again.ok && !again.error.isEmpty());
+        QVERIFY(!elsewhere.ok && !elsewhere.error.isEmpty());
+        QVERIFY(recorder.isRecording());
+        QVERIFY(!other.isRecording());
+        QCOMPARE(first.count, 0);
+
+        QTRY_VERIFY_WITH_TIMEOUT(!progress.isEmpty(), 20000);
+        recorder.Stop();
+        QTRY_COMPARE_WITH_TIMEOUT(first.count, 1, 20000);
+        QVERIFY(first.ok);
+        QVERIFY(QFileInfo::exists(path("one.wav")));
+        QVERIFY(!QFileInfo::exists(path("two.wav")));
+        QVERIFY(!QFileInfo::exists(path("three.wav")));
+
+        // Once it has ended, the other player may record.
+        qputenv("SDL_DISKAUDIODELAY", "0");
+        other.Record(1, path("three.wav"), &elsewhere, nullptr);
+        QTRY_COMPARE_WITH_TIMEOUT(elsewhere.count, 2, 20000);
+        QVERIFY2(elsewhere.ok, qPrintable(elsewhere.error));
+        QCOMPARE(readWav(path("three.wav")).info.frames, sf_count_t(44100));
+    }
+
+    void destroyingRecorderFinishesTheRecording()
+    {
+        qputenv("SDL_DISKAUDIODELAY", "10");
+        QVERIFY(TestApp::writeFile(inputFile(), toBytes(inputPattern(44100))));
+        DoneReceiver page;
+        {
+            CAudioManager recorder;
+            QSignalSpy progress(&recorder, &CAudioManager::recordProgress);
+            recorder.Record(60, path("a.wav"), &page, nullptr);
+            QTRY_VERIFY_WITH_TIMEOUT(!progress.isEmpty(), 20000);
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(page.count, 1, 20000);
+        QVERIFY(page.ok);
+        QVERIFY(readWav(path("a.wav")).info.frames > 0);
+
+        // A receiver that is gone by then hears nothing, and nothing crashes.
+        auto gone = std::make_unique<DoneReceiver>();
+        {
+            CAudioManager recorder;
+            QSignalSpy progress(&recorder, &CAudioManager::recordProgress);
+            recorder.Record(60, path("b.wav"), gone.get(), nullptr);
+            QTRY_VERIFY_WITH_TIMEOUT(!progress.isEmpty(), 20000);
+            gone.reset();
+            recorder.Stop();
+            QTRY_VERIFY_WITH_TIMEOUT(!recorder.isRecording(), 20000);
+        }
+        QVERIFY(QFileInfo::exists(path("b.wav")));
+    }
+};
+
+POMMELOT_TEST_MAIN(TestAudioManager)
+#include "tst_audiomanager.moc"

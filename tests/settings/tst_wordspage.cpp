@@ -1,0 +1,371 @@
+#include "common/TestApp.h"
+#include "components/QPictureButton.h"
+#include "settings/AddWordDlg.h"
+#include "settings/ModalHelper.h"
+#include "settings/SettingsPropSheet.h"
+#include "settings/SpinButton.h"
+#include "settings/WordsPropPg.h"
+#include "wordlist/WordList.h"
+
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <memory>
+
+namespace {
+WordList* words()
+{
+    return AfxGetApp()->m_pWordList;
+}
+
+QStringList listBoxWords(CWordsPropPg& page)
+{
+    QStringList out;
+    for (int i = 0; i < page.listBox()->count(); ++i)
+        out << page.listBox()->item(i)->text();
+    return out;
+}
+
+void setList(WordList* list, const QStringList& items)
+{
+    while (list->GetCount() > 0)
+        list->RemoveWord(0);
+    for (const QString& w : items)
+        list->AddWord(w);
+}
+
+// Types `word` into the Add Word dialog that is about to open and presses OK. The message
+// box that may follow is answered too; its text goes to *message.
+void answerAddWord(const QString& word, QString* message = nullptr)
+{
+    whenModal([word, message](QWidget* w) {
+        auto* dlg = qobject_cast<CAddWordDlg*>(w);
+        QVERIFY(dlg);
+        auto* edit = dlg->findChild<QLineEdit*>();
+        edit->setText(word);
+        dlg->findChild<QPushButton*>(QStringLiteral("okButton"))->click();
+        if (message) {
+            whenModal([message](QWidget* box) {
+                if (auto* mb = qobject_cast<QMessageBox*>(box)) {
+                    *message = mb->windowTitle() + QLatin1Char('|') + mb->text();
+                    mb->accept();
+                }
+            });
+        }
+    });
+}
+} // namespace
+
+class TestWordsPage : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init() { setList(words(), {"Cat", "Dog", "Bird"}); }
+
+    void controls()
+    {
+        CWordsPropPg page(words(), QStringLiteral("Words"));
+        QCOMPARE(page.caption(), QStringLiteral("Words"));
+        QVERIFY(page.control<QListWidget>(1024));
+        QCOMPARE(page.control<QPictureButton>(1008)->pictureText(),
+                 QStringLiteral("ADD\nAdd New Word"));
+        QCOMPARE(page.control<QPictureButton>(1027)->pictureText(),
+                 QStringLiteral("DELETE\nDelete Word"));
+        QCOMPARE(page.control<QPictureButton>(1007)->pictureText(),
+                 QStringLiteral("PLAY\nPlay Sound"));
+        QCOMPARE(page.control<QPictureButton>(1009)->pictureText(),
+                 QStringLiteral("RECORD\nRecord Sound"));
+        QCOMPARE(page.control<QLabel>(1025)->text(), QStringLiteral("Static"));
+        QVERIFY(page.control<CSpinButton>(1019));
+        QCOMPARE(page.findChild<QGroupBox*>()->title(), QStringLiteral("Audio"));
+        QStringList statics;
+        for (QLabel* l : page.findChildren<QLabel*>())
+            statics << l->text();
+        QVERIFY(statics.contains(QStringLiteral("&Word List")));
+        QVERIFY(statics.contains(QStringLiteral("&Recording sound for:")));
+
+        CAddWordDlg dlg;
+        QCOMPARE(dlg.windowTitle(), QStringLiteral("Add Word"));
+        QVERIFY(dlg.findChild<QLabel*>(QStringLiteral("promptLabel")));
+        QCOMPARE(dlg.findChild<QLabel*>(QStringLiteral("promptLabel"))->text(),
+                 QStringLiteral("Enter new Word:"));
+        auto* edit = dlg.findChild<QLineEdit*>();
+        QCOMPARE(edit->property("controlId").toInt(), 1026);
+        QCOMPARE(edit->maxLength(), 20);
+        QTest::keyClicks(edit, QStringLiteral("abcdefghijklmnopqrstuvwxyz"));
+        QCOMPARE(edit->text(), QStringLiteral("abcdefghijklmnopqrst"));
+        QCOMPARE(dlg.findChild<QPushButton*>(QStringLiteral("okButton"))->text(),
+                 QStringLiteral("OK"));
+        QCOMPARE(dlg.findChild<QPushButton*>(QStringLiteral("cancelButton"))->text(),
+                 QStringLiteral("Cancel"));
+    }
+
+    void opensOnFirstWord()
+    {
+        CWordsPropPg page(words(), QStringLiteral("Words"));
+        page.ensureInitialized();
+        QCOMPARE(listBoxWords(page), words()->words());
+        QCOMPARE(page.listBox()->currentRow(), 0);
+        QCOMPARE(page.control<QLabel>(1025)->text(), QStringLiteral("Cat"));
+        QCOMPARE(page.control<CSpinButton>(1019)->maximum(), 2);
+        QCOMPARE(page.GetItemSoundPath(),
+                 TestApp::programFolder() + QStringLiteral("/Words/Cat.wav"));
+    }
+
+    void selectAndSpin()
+    {
+        CWordsPropPg page(words(), QStringLiteral("Words"));
+        page.ensureInitialized();
+        auto* spin = page.control<CSpinButton>(1019);
+        spin->step(-1);
+        QCOMPARE(page.listBox()->currentRow(), 2);
+        QCOMPARE(page.m_strWord, QStringLiteral("Bird"));
+        QCOMPARE(page.control<QLabel>(1025)->text(), QStringLiteral("Bird"));
+        spin->step(1);
+        QCOMPARE(page.m_strWord, QStringLiteral("Cat"));
+        page.listBox()->setCurrentRow(1);
+        QCOMPARE(page.m_nIndex, 1);
+        QCOMPARE(page.control<QLabel>(1025)->text(), QStringLiteral("Dog"));
+        QCOMPARE(spin->pos(), 1);
+        spin->step(1);
+        QCOMPARE(page.m_strWord, QStringLiteral("Bird"));
+    }
+
+    void oneWordStaysPut()
+    {
+        setList(words(), {"Only"});
+        CWordsPropPg page(words(), QStringLiteral("Words"));
+        page.ensureInitialized();
+        page.control<CSpinButton>(1019)->step(1);
+        QCOMPARE(page.m_strWord, QStringLiteral("Only"));
+        page.control<CSpinButton>(1019)->step(-1);
+        QCOMPARE(page.m_strWord, QStringLiteral("Only"));
+    }
+
+    void addInsertAndDuplicates()
+    {
+        CWordsPropPg page(words(), QStringLiteral("Words"));
+        page.show();
+        page.ensureInitialized();
+        // With "Cat" selected the new word goes right after it.
+        answerAddWord(QStringLiteral("Fish"));
+        page.OnAddWord();
+        QCOMPARE(words()->words(), (QStringList{"Cat", "Fish", "Dog", "Bird"}));
+        QCOMPARE(listBoxWords(page), words()->words());
+        QCOMPARE(page.listBox()->currentRow(), 1);
+        QCOMPARE(page.control<QLabel>(1025)->text(), QStringLiteral("Fish"));
+        QCOMPARE(page.control<CSpinButton>(1019)->maximum(), 3);
+        QVERIFY(!page.control<QWidget>(1007)->isEnabled());
+
+        // A word that only differs in case is refused.
+        QString message;
+        answerAddWord(QStringLiteral("cAT"), &message);
+        page.OnAddWord();
+        QCOMPARE(message, QStringLiteral("Pommelot|That entry is already in the list."));
+        QCOMPARE(words()->GetCount(), 4);
+        QCOMPARE(listBoxWords(page), words()->words());
+
+        // With nothing selected it goes to the end; a recording that exists enables Play.
+        QVERIFY(
+            TestApp::writeWav(TestApp::programFolder() + QStringLiteral("/Words/Horse.wav"), 441));
+        page.listBox()->setCurrentRow(-1);
+        answerAddWord(QStringLiteral("Horse"));
+        page.OnAddWord();
+        QCOMPARE(words()->words(), (QStringList{"Cat", "Fish", "Dog", "Bird", "Horse"}));
+        QCOMPARE(listBoxWords(page), words()->words());
+        QCOMPARE(page.listBox()->currentRow(), 4);
+        QVERIFY(page.control<QWidget>(1007)->isEnabled());
+
+        // An empty entry is taken once, then refused as a duplicate.
+        answerAddWord(QString());
+        page.OnAddWord();
+        QCOMPARE(words()->GetCount(), 6);
+        QCOMPARE(words()->GetWord(5), QString());
+        message.clear();
+        answerAddWord(QString(), &message);
+        page.OnAddWord();
+        QVERIFY(message.endsWith(QStringLiteral("That entry is already in the list.")));
+        QCOMPARE(words()->GetCount(), 6);
+        QCOMPARE(listBoxWords(page), words()->words());
+        QFile::remove(TestApp::programFolder() + QStringLiteral("/Words/Horse.wav"));
+    }
+
+    void cancelAddsNothing()
+    {
+        CWordsPropPg page(words(), QStringLiteral("Words"));
+        page.ensureInitialized();
+        whenModal([](QWidget* w) {
+            w->findChild<QLineEdit*>()->setText(QStringLiteral("Mouse"));
+            static_cast<QDialog*>(w)->reject();
+        });
+        page.OnAddWord();
+        QCOMPARE(words()->GetCount(), 3);
+        QCOMPARE(listBoxWords(page), words()->words());
+    }
+
+    void unsafeWordsAreRefused_data()
+    {
+        QTest::addColumn<QString>("word");
+        QTest::newRow("dot-dot") << "..";
+        QTest::newRow("dot") << ".";
+        QTest::newRow("slash") << "a/b";
+        QTest::newRow("up a folder") << "../Default";
+        QTest::newRow("backslash") << "a\\b";
+    }
+    void unsafeWordsAreRefused()
+    {
+        QFETCH(QString, word);
+        CWordsPropPg page(words(), QStringLiteral("Words"));
+        page.ensureInitialized();
+        bool stayedOpen = false;
+        QString problem;
+        whenModal([&](QWidget* w) {
+            auto* dlg = static_cast<QDialog*>(w);
+            dlg->findChild<QLineEdit*>()->setText(word);
+            dlg->findChild<QPushButton*>(QStringLiteral("okButton"))->click();
+            stayedOpen = dlg->isVisible();
+            problem = dlg->findChild<QLabel*>(QStringLiteral("problem"))->text();
+            dlg->reject();
+        });
+        page.OnAddWord();
+        QVERIFY(stayedOpen);
+        QVERIFY2(problem.contains(QStringLiteral("cannot")), qPrintable(problem));
+        QCOMPARE(words()->words(), (QStringList{"Cat", "Dog", "Bird"}));
+        QCOMPARE(listBoxWords(page), words()->words());
+    }
+
+    void deleteSelectsNeighbourAndRemovesSound()
+    {
+        const QString dogWav = TestApp::programFolder() + QStringLiteral("/Words/Dog.wav");
+        const QString catWav = TestApp::programFolder() + QStringLiteral("/Words/Cat.wav");
+        QVERIFY(TestApp::writeWav(dogWav, 441));
+        QVERIFY(TestApp::writeWav(catWav, 441));
+        {
+            CSettingsPropSheet sheet(QStringLiteral("Settings"));
+            sheet.SetActivePage(5);
+            CWordsPropPg& page = *sheet.m_pWordsPage;
+            page.listBox()->setCurrentRow(1);
+            page.OnDeleteWord();
+            QVERIFY(!QFile::exists(dogWav));
+            QCOMPARE(words()->words(), (QStringList{"Cat", "Bird"}));
+            QCOMPARE(listBoxWords(page), words()->words());
+            // The word before it is selected.
+            QCOMPARE(page.listBox()->currentRow(), 0);
+            QCOMPARE(page.m_strWord, QStringLiteral("Cat"));
+            QCOMPARE(page.control<CSpinButton>(1019)->maximum(), 1);
+            // Deleting the first word selects the new first word.
+            page.OnDeleteWord();
+            QVERIFY(!QFile::exists(catWav));
+            QCOMPARE(listBoxWords(page), QStringList{"Bird"});
+            QCOMPARE(page.m_strWord, QStringLiteral("Bird"));
+            sheet.reject();
+        }
+        // Cancel undoes nothing: the list keeps its edits in memory and the files stay gone.
+        QCOMPARE(words()->words(), QStringList{"Bird"});
+        QVERIFY(!QFile::exists(dogWav));
+    }
+
+    void emptyList()
+    {
+        setList(words(), {"Last"});
+        CWordsPropPg page(words(), QStringLiteral("Words"));
+        page.ensureInitialized();
+        page.OnDeleteWord();
+        QCOMPARE(words()->GetCount(), 0);
+        QCOMPARE(page.listBox()->count(), 0);
+        QCOMPARE(page.control<QLabel>(1025)->text(), QString());
+        QVERIFY(!page.control<QWidget>(1007)->isEnabled());
+        QVERIFY(!page.control<QWidget>(1009)->isEnabled());
+        QVERIFY(!page.control<QWidget>(1019)->isEnabled());
+        // Neither the spinner nor Record nor Delete does anything now.
+        page.OnDeltaposSpin(0, 1);
+        page.OnDeltaposSpin(0, -1);
+        page.OnRecord();
+        QVERIFY(!page.isRecording());
+        page.OnDeleteWord();
+        QCOMPARE(page.control<QLabel>(1025)->text(), QString());
+
+        // A page opened on an empty list shows the same.
+        CWordsPropPg fresh(words(), QStringLiteral("Words"));
+        fresh.ensureInitialized();
+        QCOMPARE(fresh.control<QLabel>(1025)->text(), QString());
+        QVERIFY(!fresh.control<QWidget>(1007)->isEnabled());
+        QVERIFY(!fresh.control<QWidget>(1009)->isEnabled());
+        fresh.OnDeltaposSpin(0, 1);
+        QCOMPARE(fresh.m_strWord, QString());
+
+        // Adding a word brings everything back.
+        answerAddWord(QStringLiteral("New"));
+        fresh.OnAddWord();
+        QCOMPARE(listBoxWords(fresh), QStringList{"New"});
+        QCOMPARE(fresh.control<QLabel>(1025)->text(), QStringLiteral("New"));
+        QVERIFY(fresh.control<QWidget>(1009)->isEnabled());
+        QVERIFY(fresh.control<QWidget>(1019)->isEnabled());
+    }
+
+    void longWordIsElidedNotCut()
+    {
+        const QString longWord = QStringLiteral("Pneumonoultramicroscopicsilicovolcanoconiosis");
+        setList(words(), {longWord});
+        CWordsPropPg page(words(), QStringLiteral("Words"));
+        page.resize(page.sizeHint());
+        page.show();
+        page.ensureInitialized();
+        QVERIFY(QTest::qWaitForWindowExposed(&page));
+        auto* label = page.control<QLabel>(1025);
+        QTRY_VERIFY(label->text() != longWord);
+        QVERIFY(label->text().endsWith(QChar(0x2026)));
+        QCOMPARE(label->toolTip(), longWord);
+        QCOMPARE(page.m_strWord, longWord);
+        QCOMPARE(words()->GetWord(0), longWord);
+        QCOMPARE(listBoxWords(page), QStringList{longWord});
+        // Leaving the page keeps the word whole and is allowed.
+        QVERIFY(page.OnKillActive());
+        QCOMPARE(words()->GetWord(0), longWord);
+    }
+
+    void birdPageRecordsIntoBird()
+    {
+        setList(AfxGetApp()->m_pBirdWordList, {"Hello"});
+        CSettingsPropSheet sheet(QStringLiteral("Settings"));
+        sheet.SetActivePage(7);
+        QCOMPARE(sheet.m_pBirdPage->list(), AfxGetApp()->m_pBirdWordList);
+        QCOMPARE(sheet.m_pWordsPage->list(), AfxGetApp()->m_pWordList);
+        QCOMPARE(sheet.m_pBirdPage->GetItemSoundPath(),
+                 TestApp::programFolder() + QStringLiteral("/Bird/Hello.wav"));
+        sheet.reject();
+    }
+
+    void okSavesTheList()
+    {
+        const QString file = words()->GetFilePath();
+        QFile::remove(file);
+        words()->Save();
+        const QByteArray before = TestApp::readFile(file);
+        {
+            CSettingsPropSheet sheet(QStringLiteral("Settings"));
+            sheet.SetActivePage(5);
+            answerAddWord(QStringLiteral("Zebra"));
+            sheet.m_pWordsPage->OnAddWord();
+            sheet.reject();
+        }
+        QCOMPARE(TestApp::readFile(file), before);
+        QVERIFY(words()->isModified());
+        {
+            CSettingsPropSheet sheet(QStringLiteral("Settings"));
+            sheet.SetActivePage(5);
+            sheet.accept();
+            QCOMPARE(sheet.result(), int(QDialog::Accepted));
+        }
+        QVERIFY(TestApp::readFile(file) != before);
+        WordList reread(QStringLiteral("Default"), QStringLiteral("Words"));
+        QCOMPARE(reread.words(), words()->words());
+    }
+};
+
+POMMELOT_TEST_MAIN(TestWordsPage)
+#include "tst_wordspage.moc"
