@@ -59,13 +59,13 @@ CAudioEngine::~CAudioEngine()
     }
 }
 
-int CAudioEngine::addChannel(QObject* context, std::function<void()> onDrained)
+int CAudioEngine::addChannel(QObject* receiver, const char* onDrained)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     const int id = m_nextChannel++;
     Channel& channel = m_channels[id];
-    channel.context = context;
-    channel.onDrained = std::move(onDrained);
+    channel.receiver = receiver;
+    channel.onDrained = onDrained;
     return id;
 }
 
@@ -206,8 +206,9 @@ void CAudioEngine::housekeeping(std::unique_lock<std::mutex>& lock)
         Channel& ch = entry.second;
         if (ch.queue.empty() && ch.finished != ch.notified) {
             ch.notified = ch.finished;
-            // Posted under the lock: removeChannel takes it too, so the context is alive.
-            QMetaObject::invokeMethod(ch.context, ch.onDrained, Qt::QueuedConnection);
+            // Posted under the lock: removeChannel takes it too, so the receiver is alive.
+            // Invoked by name, so nothing of ours travels through Qt's queue.
+            QMetaObject::invokeMethod(ch.receiver, ch.onDrained, Qt::QueuedConnection);
         }
     }
 

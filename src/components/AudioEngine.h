@@ -5,7 +5,6 @@
 #include <condition_variable>
 #include <cstdint>
 #include <deque>
-#include <functional>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -38,9 +37,10 @@ public:
     // True when SDL's audio subsystem started.
     bool available() const { return m_available; }
 
-    // A new channel. onDrained is invoked through context's event queue (so never after
-    // context is gone) whenever the channel has run empty; it may come more than once.
-    int addChannel(QObject* context, std::function<void()> onDrained);
+    // A new channel. The slot named onDrained of receiver is invoked through the receiver's
+    // event queue (so never after the receiver is gone) whenever the channel has run empty;
+    // it may come more than once. The name is a plain method name, without arguments.
+    int addChannel(QObject* receiver, const char* onDrained);
     // Forgets a channel and everything queued on it; nothing is invoked for it afterwards.
     void removeChannel(int channel);
     // Queues a file (decoded on the worker) behind what the channel already has; returns its
@@ -72,8 +72,8 @@ private:
     };
     struct Channel
     {
-        QObject* context = nullptr;
-        std::function<void()> onDrained;
+        QObject* receiver = nullptr;
+        const char* onDrained = nullptr;
         std::deque<std::shared_ptr<Cue>> queue;
         quint64 lastSerial = 0;
         quint64 finished = 0;

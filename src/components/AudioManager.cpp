@@ -35,7 +35,7 @@ struct CAudioManager::Impl
 CAudioManager::CAudioManager(QObject* parent) : QObject(parent), d(std::make_unique<Impl>())
 {
     d->engine = CAudioEngine::instance();
-    d->channel = d->engine->addChannel(this, [this] { onEngineDrained(); });
+    d->channel = d->engine->addChannel(this, "onEngineDrained");
     d->progressTimer.setInterval(kProgressIntervalMs);
     connect(&d->progressTimer, &QTimer::timeout, this, &CAudioManager::reportProgress);
 }
@@ -109,7 +109,7 @@ void CAudioManager::Record(int seconds, const QString& path, QObject* receiver, 
     // Runs on the recorder's thread; the destructor waits for that thread, so this object is
     // alive when the call is queued, and Qt drops the call if it is deleted before delivery.
     const bool started = recorder->start(seconds, path, [this] {
-        QMetaObject::invokeMethod(this, &CAudioManager::finishRecording, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, "finishRecording", Qt::QueuedConnection);
     });
     if (!started) {
         postDone(receiver, false, tr("Another recording is already running."));

@@ -60,9 +60,12 @@ Q_SIGNALS:
     // the last block, 0..1. Emitted on the UI thread.
     void recordProgress(int elapsedMs, float peak);
 
-private:
+private Q_SLOTS:
+    // Queued by name from the output and recording threads.
     void onEngineDrained();
     void finishRecording();
+
+private:
     void reportProgress();
 
     struct Impl;
