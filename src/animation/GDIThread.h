@@ -61,6 +61,8 @@ public:
 
     // The bounds, read under the GDI lock.
     CRect bounds() const;
+    // True once a stop has been asked for.
+    bool stopRequested() const { return m_hStopEvent.IsSet(); }
 
     // The one lock of the drawing threads: taken for each frame's work on the shared surface,
     // by UpdateBounds and by the UI thread whenever it reads or resizes the surface. Never

@@ -52,15 +52,17 @@ double wingAngle(int i)
     return (192.0 + 58.0 * std::cos(phase)) * kPi / 180.0;
 }
 
-// A wing seen from the side, pivoting at the shoulder; spread wider in the middle of the
-// stroke, where it faces the viewer most.
+// A wing seen from the side, pivoting at the shoulder. On the way down (positions 1-3) it is
+// spread wide and long; on the way up (5-7) it is half folded, shorter and narrower, as a
+// bird's wing is. So no two of the eight positions look alike.
 void drawWing(QPainter& p, int i)
 {
     const QPointF shoulder(40.0, 45.0);
-    const double a = wingAngle(i);
-    const double spread = 0.75 + 0.25 * std::fabs(std::sin(2.0 * kPi * i / kWingPositions));
-    const double len = 30.0;
-    const double w = 10.5 * spread;
+    const bool upStroke = i > kWingPositions / 2;
+    const double a = wingAngle(i) + (upStroke ? 10.0 * kPi / 180.0 : 0.0);
+    const double spread = upStroke ? 0.72 : 0.8 + 0.2 * std::sin(2.0 * kPi * i / kWingPositions);
+    const double len = upStroke ? 25.0 : 30.0;
+    const double w = 11.5 * spread;
 
     QPainterPath wing;
     wing.moveTo(0, -w * 0.55);
