@@ -1,47 +1,184 @@
 #include "wordlist/WordList.h"
 
 #include "app/PommelotApp.h"
+#include "wordlist/WordListFormat.h"
 
-// Scaffolding: replaced by the list and its file format.
-WordList::WordList(const QString& fileStem, const QString& folder, const QString& dataFolder)
-    : m_szFolder(folder), m_dataFolder(dataFolder.isEmpty() ? AfxGetApp()->GetDataFolder() : dataFolder)
+#include <QFile>
+#include <QSaveFile>
+#include <cmath>
+#include <cstdlib>
+
+namespace {
+
+const char kEmptyText[] = "Word list is empty.";
+
+bool isAsciiUpper(char16_t c)
 {
-    m_szFilePath = m_dataFolder + QLatin1Char('/') + fileStem + QStringLiteral(".wdl");
+    return c >= u'A' && c <= u'Z';
 }
-WordList::~WordList() = default;
-void WordList::Load() {}
-bool WordList::Save()
+
+// Compares as a byte-wise case-insensitive compare does: only A..Z and a..z fold together.
+bool equalIgnoringAsciiCase(const QString& a, const QString& b)
 {
-    return false;
-}
-void WordList::AddWord(const QString*) {}
-void WordList::InsertWordAfter(int, const QString&) {}
-void WordList::RemoveWord(int) {}
-int WordList::FindWord(const QString&) const
-{
-    return -1;
-}
-QString WordList::GetWordText(int) const
-{
-    return QStringLiteral("Word list is empty.");
-}
-QString WordList::GetWord(int) const
-{
-    return QString();
-}
-QString WordList::GetSoundPath(int) const
-{
-    return QString();
-}
-bool WordList::isSafeFileName(const QString&)
-{
+    if (a.size() != b.size())
+        return false;
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        char16_t x = a.at(i).unicode();
+        char16_t y = b.at(i).unicode();
+        if (isAsciiUpper(x))
+            x = static_cast<char16_t>(x + (u'a' - u'A'));
+        if (isAsciiUpper(y))
+            y = static_cast<char16_t>(y + (u'a' - u'A'));
+        if (x != y)
+            return false;
+    }
     return true;
 }
-int NextWordIndex(int, const WordList*)
+
+} // namespace
+
+WordList::WordList(const QString& fileStem, const QString& folder, const QString& dataFolder)
+    : m_szFolder(folder),
+      m_dataFolder(dataFolder.isEmpty() ? AfxGetApp()->GetDataFolder() : dataFolder)
 {
-    return 0;
+    m_szFilePath = m_dataFolder + QLatin1Char('/') + fileStem + QStringLiteral(".wdl");
+    Load();
+    m_bModified = false;
 }
-int NextWordIndex(int, int, bool)
+
+WordList::~WordList()
 {
-    return 0;
+    if (m_bModified)
+        Save();
+}
+
+void WordList::Load()
+{
+    QFile file(m_szFilePath);
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    // Words up to a damaged or cut-off one are kept; the rest is dropped without a word.
+    m_words.append(WordListFormat::decode(file.readAll()));
+}
+
+bool WordList::Save()
+{
+    // The new list goes to a temporary file that replaces the old one only once it is
+    // complete, so a failed write never leaves a cut-off list behind. The file is unbuffered:
+    // a buffered save file can report success at commit although its final flush fell short
+    // (disk full), which would put a cut-off list in place of the old one.
+    QSaveFile file(m_szFilePath);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return false;
+    const QByteArray bytes = WordListFormat::encode(m_words);
+    // An unfinished save file is discarded when it goes out of scope.
+    if (file.write(bytes) != bytes.size() || file.error() != QFileDevice::NoError)
+        return false;
+    return file.commit();
+}
+
+void WordList::AddWord(const QString* text)
+{
+    if (!text)
+        return;
+    m_words.append(*text);
+    m_bModified = true;
+}
+
+void WordList::InsertWordAfter(int index, const QString& text)
+{
+    if (index < 0 || index >= m_words.size())
+        return;
+    m_words.insert(index + 1, text);
+    m_bModified = true;
+}
+
+void WordList::RemoveWord(int index)
+{
+    if (index < 0 || index >= m_words.size())
+        return;
+    m_words.removeAt(index);
+    m_bModified = true;
+}
+
+int WordList::FindWord(const QString& text) const
+{
+    for (qsizetype i = 0; i < m_words.size(); ++i) {
+        if (equalIgnoringAsciiCase(m_words.at(i), text))
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
+QString WordList::GetWordText(int index) const
+{
+    if (index < 0 || index >= m_words.size() || m_words.at(index).isEmpty())
+        return QString::fromLatin1(kEmptyText);
+    return m_words.at(index);
+}
+
+QString WordList::GetWord(int index) const
+{
+    if (index < 0 || index >= m_words.size())
+        return QString();
+    return m_words.at(index);
+}
+
+QString WordList::GetSoundPath(int index) const
+{
+    if (index < 0 || index >= m_words.size())
+        return QString();
+    const QString& word = m_words.at(index);
+    // A word is used as a file name; one that would name a file outside the sound folder
+    // has no recording.
+    if (!isSafeFileName(word))
+        return QString();
+    return m_dataFolder + QLatin1Char('/') + m_szFolder + QLatin1Char('/') + word +
+           QStringLiteral(".wav");
+}
+
+bool WordList::isSafeFileName(const QString& word)
+{
+    if (word == QLatin1String(".") || word == QLatin1String(".."))
+        return false;
+    for (const QChar c : word) {
+        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c.unicode() == 0)
+            return false;
+    }
+    return true;
+}
+
+int NextWordIndex(int cur, const WordList* list)
+{
+    const int count = list ? list->GetCount() : 0;
+    return NextWordIndex(cur, count, AfxGetApp()->m_bRandomizeWords);
+}
+
+int RandomWordIndex(int r, int count)
+{
+    if (count <= 0)
+        return 0;
+    const double pick = std::trunc(count * ((r - 1) * 3.051850947599719e-05));
+    // r = 0 makes the product negative, and -1 or below once the list has 32767 words; the
+    // pick is kept inside the list whatever r is.
+    if (pick < 0)
+        return 0;
+    if (pick > count - 1)
+        return count - 1;
+    return static_cast<int>(pick);
+}
+
+int NextWordIndex(int cur, int count, bool randomize)
+{
+    if (count <= 0)
+        return 0;
+    if (randomize) {
+        // r runs over 0..32767 whatever the C library's RAND_MAX is.
+        const long long raw = std::rand();
+        return RandomWordIndex(
+            static_cast<int>(raw * 32768 / (static_cast<long long>(RAND_MAX) + 1)), count);
+    }
+    if (cur < 0)
+        return 0;
+    return cur < count - 1 ? cur + 1 : 0;
 }

@@ -55,3 +55,6 @@ private:
 int NextWordIndex(int cur, const WordList* list);
 // The same with the setting given (pure; for tests).
 int NextWordIndex(int cur, int count, bool randomize);
+// The random pick from r, a draw in 0..32767: the integer part of count x (r - 1) / 32767,
+// kept within 0..count-1.
+int RandomWordIndex(int r, int count);

@@ -1,0 +1,1 @@
+catdogbir
