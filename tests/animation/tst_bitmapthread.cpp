@@ -365,7 +365,7 @@ private Q_SLOTS:
         for (int y = 0; y < img.height(); ++y)
             for (int x = 0; x < img.width(); ++x) {
                 const QColor c(img.pixel(x, y));
-                if (c.green() > 150 && c.red() < 120 && c.blue() < 100)
+                if (c.green() > c.red() + 40 && c.green() > c.blue() + 40)
                     ++green;
             }
         QVERIFY(green > 500);
