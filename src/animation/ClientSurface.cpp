@@ -21,41 +21,51 @@ CClientSurface::~CClientSurface() = default;
 
 void CClientSurface::copyIn(const QImage& image, const QPoint& topLeft)
 {
-    QRect target;
-    {
-        std::lock_guard<std::mutex> lock(CGDIThread::m_csGDILock);
-        target = QRect(topLeft, image.size()).intersected(m_image.rect());
-        if (target.isEmpty())
-            return;
-        const int srcX = target.left() - topLeft.x();
-        const int srcY = target.top() - topLeft.y();
-        const size_t bytes = size_t(target.width()) * sizeof(quint32);
-        for (int y = 0; y < target.height(); ++y) {
-            const auto* src =
-                reinterpret_cast<const quint32*>(image.constScanLine(srcY + y)) + srcX;
-            auto* dst =
-                reinterpret_cast<quint32*>(m_image.scanLine(target.top() + y)) + target.left();
-            std::memcpy(dst, src, bytes);
-        }
+    std::lock_guard<std::mutex> lock(CGDIThread::m_csGDILock);
+    const QRect target = QRect(topLeft, image.size()).intersected(m_image.rect());
+    if (target.isEmpty())
+        return;
+    const int srcX = target.left() - topLeft.x();
+    const int srcY = target.top() - topLeft.y();
+    const size_t bytes = size_t(target.width()) * sizeof(quint32);
+    for (int y = 0; y < target.height(); ++y) {
+        const auto* src = reinterpret_cast<const quint32*>(image.constScanLine(srcY + y)) + srcX;
+        auto* dst = reinterpret_cast<quint32*>(m_image.scanLine(target.top() + y)) + target.left();
+        std::memcpy(dst, src, bytes);
     }
     requestRepaint(target);
 }
 
 void CClientSurface::requestRepaint(const QRect& rect)
 {
+    // Called with the GDI lock held. Parts changed while the view is busy are gathered into
+    // one repaint, so a slow UI thread never gets a queue full of them.
     if (!m_bHasView)
         return;
+    m_rcPendingRepaint |= rect;
+    if (m_bRepaintPosted)
+        return;
+    m_bRepaintPosted = true;
     // Runs on the UI thread, and only while this surface exists (it is the call's context).
+    // The call is posted and taken up under the GDI lock, so the hand-over is ordered by our
+    // own lock as well as by the event queue.
     QMetaObject::invokeMethod(
         this,
-        [this, rect] {
+        [this] {
+            QRect rc;
+            {
+                std::lock_guard<std::mutex> lock(CGDIThread::m_csGDILock);
+                rc = m_rcPendingRepaint;
+                m_rcPendingRepaint = QRect();
+                m_bRepaintPosted = false;
+            }
             QWidget* view = m_pView.data();
-            if (!view)
+            if (!view || rc.isEmpty())
                 return;
             if (auto* playView = qobject_cast<CPommelotView*>(view))
-                playView->updateSurface(rect);
+                playView->updateSurface(rc);
             else
-                view->update(rect);
+                view->update(rc);
         },
         Qt::QueuedConnection);
 }

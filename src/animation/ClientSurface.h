@@ -50,5 +50,8 @@ private:
     // Read on the UI thread only; drawing threads look at m_bHasView.
     QPointer<QWidget> m_pView;
     const bool m_bHasView;
+    // The part changed since the last repaint request was taken up (GDI lock).
+    QRect m_rcPendingRepaint;
+    bool m_bRepaintPosted = false;
     QImage m_image;
 };
