@@ -19,8 +19,9 @@ CClientSurface::CClientSurface(QWidget* view) : m_pView(view), m_bHasView(view !
 
 CClientSurface::~CClientSurface() = default;
 
-void CClientSurface::copyIn(const QImage& image, const QPoint& topLeft)
+void CClientSurface::copyIn(const QImage& picture, const QPoint& topLeft)
 {
+    const QImage image = picture.format() == kFormat ? picture : picture.convertToFormat(kFormat);
     std::lock_guard<std::mutex> lock(CGDIThread::m_csGDILock);
     const QRect target = QRect(topLeft, image.size()).intersected(m_image.rect());
     if (target.isEmpty())
