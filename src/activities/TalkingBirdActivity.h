@@ -2,6 +2,16 @@
 
 #include "activities/Activity.h"
 
+class CBitmapThread;
+class CClientSurface;
+class WordList;
+
+// The seventh play mode: a green bird flies about the view on its own drawing thread, and each
+// key press makes it turn to the child, open its beak and say the next word of the bird list at
+// once. Nothing else is drawn; clicks do nothing.
+//
+// While the mode is current the activity owns the client surface the bird is drawn into and the
+// bird's thread. Leaving the mode stops the thread before the surface goes.
 class TalkingBirdActivity : public Activity
 {
 public:
@@ -14,4 +24,19 @@ public:
     void Activate(CPommelotView* view) override;
     void Deactivate() override;
     bool NeedsFullRepaint() override { return false; }
+    void paintSurface(QPainter& painter, const QRect& dirty) override;
+
+    // Where the mode stands (tests).
+    int currentWord() const { return m_nWord; }
+    CBitmapThread* birdThread() const { return m_pBirdThread; }
+    CClientSurface* clientSurface() const { return m_pClientDC; }
+
+private:
+    void StartBird();
+
+    CClientSurface* m_pClientDC = nullptr;
+    CBitmapThread* m_pBirdThread = nullptr;
+    CPommelotView* m_pView = nullptr;
+    WordList* m_pBirdList = nullptr;
+    int m_nWord = 0;
 };
