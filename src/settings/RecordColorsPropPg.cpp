@@ -4,7 +4,7 @@
 #include "ui_RecordColorsPage.h"
 
 CRecordColorsPropPg::CRecordColorsPropPg(QWidget* parent)
-    : CMyPropertyPage(QStringLiteral("Colors"), parent),
+    : CRecordItemsPropPg(QStringLiteral("Colors"), kColorCount, 1021, parent),
       ui(std::make_unique<Ui::RecordColorsPage>())
 {
     ui->setupUi(this);
@@ -12,42 +12,12 @@ CRecordColorsPropPg::CRecordColorsPropPg(QWidget* parent)
 
 CRecordColorsPropPg::~CRecordColorsPropPg() = default;
 
-bool CRecordColorsPropPg::OnInitDialog()
-{
-    CMyPropertyPage::OnInitDialog();
-    initSpinner();
-    UpdateData(false);
-    return true;
-}
-
-bool CRecordColorsPropPg::DoDataExchange(bool bSaveAndValidate)
-{
-    if (!bSaveAndValidate) {
-        const QString text = GetItemName();
-        m_strItem = text;
-        setLabelText(1021, text);
-        UpdatePlayButton();
-    }
-    return true;
-}
-
-void CRecordColorsPropPg::SetCurrentItem(int index)
+void CRecordColorsPropPg::setItemIndex(int index)
 {
     m_nColor = index;
-    UpdateData(false);
-}
-
-int CRecordColorsPropPg::GetItemCount()
-{
-    return kColorCount;
 }
 
 QString CRecordColorsPropPg::GetItemName()
 {
     return GetColorName(m_nColor);
-}
-
-QString CRecordColorsPropPg::GetItemSoundPath()
-{
-    return soundPath(QStringLiteral("Colors"), GetItemName());
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/MyPropertyPage.h"
+#include "settings/RecordItemsPropPg.h"
 
 #include <memory>
 
@@ -10,24 +10,20 @@ class RecordColorsPage;
 
 // The Colors page: records the nine colours, Red to Black. Its sounds are the files the play modes
 // speak: <data folder>/Colors/<item>.wav.
-class CRecordColorsPropPg : public CMyPropertyPage
+class CRecordColorsPropPg : public CRecordItemsPropPg
 {
     Q_OBJECT
 public:
     explicit CRecordColorsPropPg(QWidget* parent = nullptr);
     ~CRecordColorsPropPg() override;
 
-    bool OnInitDialog() override;
-    bool DoDataExchange(bool bSaveAndValidate) override;
-    void SetCurrentItem(int index) override;
-    int GetItemCount() override;
-    QString GetItemSoundPath() override;
     QString GetItemName() override;
 
     // The current colour id.
     int m_nColor = 0;
-    // The text last shown in the label.
-    QString m_strItem;
+
+protected:
+    void setItemIndex(int index) override;
 
 private:
     std::unique_ptr<Ui::RecordColorsPage> ui;

@@ -3,7 +3,7 @@
 #include "ui_RecordLettersPage.h"
 
 CRecordLettersPropPg::CRecordLettersPropPg(QWidget* parent)
-    : CMyPropertyPage(QStringLiteral("Letters"), parent),
+    : CRecordItemsPropPg(QStringLiteral("Letters"), 26, 1023, parent),
       ui(std::make_unique<Ui::RecordLettersPage>())
 {
     ui->setupUi(this);
@@ -11,42 +11,12 @@ CRecordLettersPropPg::CRecordLettersPropPg(QWidget* parent)
 
 CRecordLettersPropPg::~CRecordLettersPropPg() = default;
 
-bool CRecordLettersPropPg::OnInitDialog()
-{
-    CMyPropertyPage::OnInitDialog();
-    initSpinner();
-    UpdateData(false);
-    return true;
-}
-
-bool CRecordLettersPropPg::DoDataExchange(bool bSaveAndValidate)
-{
-    if (!bSaveAndValidate) {
-        const QString text = GetItemName();
-        m_strItem = text;
-        setLabelText(1023, text);
-        UpdatePlayButton();
-    }
-    return true;
-}
-
-void CRecordLettersPropPg::SetCurrentItem(int index)
+void CRecordLettersPropPg::setItemIndex(int index)
 {
     m_chLetter = QChar(QLatin1Char('A').unicode() + index);
-    UpdateData(false);
-}
-
-int CRecordLettersPropPg::GetItemCount()
-{
-    return 26;
 }
 
 QString CRecordLettersPropPg::GetItemName()
 {
     return QString(m_chLetter);
-}
-
-QString CRecordLettersPropPg::GetItemSoundPath()
-{
-    return soundPath(QStringLiteral("Letters"), GetItemName());
 }

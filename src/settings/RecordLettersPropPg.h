@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/MyPropertyPage.h"
+#include "settings/RecordItemsPropPg.h"
 
 #include <memory>
 
@@ -10,24 +10,20 @@ class RecordLettersPage;
 
 // The Letters page: records A to Z. Its sounds are the files the play modes
 // speak: <data folder>/Letters/<item>.wav.
-class CRecordLettersPropPg : public CMyPropertyPage
+class CRecordLettersPropPg : public CRecordItemsPropPg
 {
     Q_OBJECT
 public:
     explicit CRecordLettersPropPg(QWidget* parent = nullptr);
     ~CRecordLettersPropPg() override;
 
-    bool OnInitDialog() override;
-    bool DoDataExchange(bool bSaveAndValidate) override;
-    void SetCurrentItem(int index) override;
-    int GetItemCount() override;
-    QString GetItemSoundPath() override;
     QString GetItemName() override;
 
     // The current letter, upper case.
     QChar m_chLetter = QLatin1Char('A');
-    // The text last shown in the label.
-    QString m_strItem;
+
+protected:
+    void setItemIndex(int index) override;
 
 private:
     std::unique_ptr<Ui::RecordLettersPage> ui;

@@ -3,7 +3,8 @@
 #include "ui_RecordMathPage.h"
 
 CRecordMathPropPg::CRecordMathPropPg(QWidget* parent)
-    : CMyPropertyPage(QStringLiteral("Math"), parent), ui(std::make_unique<Ui::RecordMathPage>())
+    : CRecordItemsPropPg(QStringLiteral("Math"), 3, 1023, parent),
+      ui(std::make_unique<Ui::RecordMathPage>())
 {
     ui->setupUi(this);
 }
@@ -16,41 +17,12 @@ QString CRecordMathPropPg::mathWord(int index)
     return QLatin1String(words[index >= 0 && index < 3 ? index : 0]);
 }
 
-bool CRecordMathPropPg::OnInitDialog()
-{
-    CMyPropertyPage::OnInitDialog();
-    initSpinner();
-    UpdateData(false);
-    return true;
-}
-
-bool CRecordMathPropPg::DoDataExchange(bool bSaveAndValidate)
-{
-    if (!bSaveAndValidate) {
-        const QString text = GetItemName();
-        setLabelText(1023, text);
-        UpdatePlayButton();
-    }
-    return true;
-}
-
-void CRecordMathPropPg::SetCurrentItem(int index)
+void CRecordMathPropPg::setItemIndex(int index)
 {
     m_nMathWord = index < 3 ? index : 0;
-    UpdateData(false);
-}
-
-int CRecordMathPropPg::GetItemCount()
-{
-    return 3;
 }
 
 QString CRecordMathPropPg::GetItemName()
 {
     return mathWord(m_nMathWord);
-}
-
-QString CRecordMathPropPg::GetItemSoundPath()
-{
-    return soundPath(QStringLiteral("Math"), GetItemName());
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/MyPropertyPage.h"
+#include "settings/RecordItemsPropPg.h"
 
 #include <memory>
 
@@ -10,24 +10,23 @@ class RecordMathPage;
 
 // The Math page: records the words of the sums, "plus", "minus", "equals". Its sounds are the files
 // the play modes speak: <data folder>/Math/<item>.wav.
-class CRecordMathPropPg : public CMyPropertyPage
+class CRecordMathPropPg : public CRecordItemsPropPg
 {
     Q_OBJECT
 public:
     explicit CRecordMathPropPg(QWidget* parent = nullptr);
     ~CRecordMathPropPg() override;
 
-    bool OnInitDialog() override;
-    bool DoDataExchange(bool bSaveAndValidate) override;
-    void SetCurrentItem(int index) override;
-    int GetItemCount() override;
-    QString GetItemSoundPath() override;
     QString GetItemName() override;
+
     // "plus", "minus", "equals" for 0, 1, 2.
     static QString mathWord(int index);
 
     // The current word's index.
     int m_nMathWord = 0;
+
+protected:
+    void setItemIndex(int index) override;
 
 private:
     std::unique_ptr<Ui::RecordMathPage> ui;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/MyPropertyPage.h"
+#include "settings/RecordItemsPropPg.h"
 
 #include <memory>
 
@@ -10,24 +10,20 @@ class RecordShapesPage;
 
 // The Shapes page: records the ten shapes, Circle to Trapezoid. Its sounds are the files the play
 // modes speak: <data folder>/Shapes/<item>.wav.
-class CRecordShapesPropPg : public CMyPropertyPage
+class CRecordShapesPropPg : public CRecordItemsPropPg
 {
     Q_OBJECT
 public:
     explicit CRecordShapesPropPg(QWidget* parent = nullptr);
     ~CRecordShapesPropPg() override;
 
-    bool OnInitDialog() override;
-    bool DoDataExchange(bool bSaveAndValidate) override;
-    void SetCurrentItem(int index) override;
-    int GetItemCount() override;
-    QString GetItemSoundPath() override;
     QString GetItemName() override;
 
     // The current shape id.
     int m_nShape = 0;
-    // The text last shown in the label.
-    QString m_strItem;
+
+protected:
+    void setItemIndex(int index) override;
 
 private:
     std::unique_ptr<Ui::RecordShapesPage> ui;
