@@ -1,7 +1,8 @@
 #pragma once
 
 // Command ids of the toolbar and the shortcuts. Each QAction carries its id as data.
-enum CommandId : int {
+enum CommandId : int
+{
     ID_MODE_LETTERS = 32771,
     ID_MODE_NUMBERS = 32772,
     ID_MODE_SHAPES = 32773,
@@ -30,7 +31,8 @@ enum CommandId : int {
 };
 
 // Play modes, index into the view's activities.
-enum PlayMode : int {
+enum PlayMode : int
+{
     MODE_SHAPES = 0,
     MODE_LETTERS = 1,
     MODE_NUMBERS = 2,

@@ -38,14 +38,22 @@ constexpr ButtonInfo kButtons[] = {
 int modeForCommand(int id)
 {
     switch (id) {
-    case ID_MODE_SHAPES: return MODE_SHAPES;
-    case ID_MODE_LETTERS: return MODE_LETTERS;
-    case ID_MODE_NUMBERS: return MODE_NUMBERS;
-    case ID_MODE_WORDS: return MODE_WORDS;
-    case ID_MODE_ADDITION: return MODE_ADDITION;
-    case ID_MODE_SUBTRACTION: return MODE_SUBTRACTION;
-    case ID_MODE_BIRD: return MODE_BIRD;
-    default: return -1;
+    case ID_MODE_SHAPES:
+        return MODE_SHAPES;
+    case ID_MODE_LETTERS:
+        return MODE_LETTERS;
+    case ID_MODE_NUMBERS:
+        return MODE_NUMBERS;
+    case ID_MODE_WORDS:
+        return MODE_WORDS;
+    case ID_MODE_ADDITION:
+        return MODE_ADDITION;
+    case ID_MODE_SUBTRACTION:
+        return MODE_SUBTRACTION;
+    case ID_MODE_BIRD:
+        return MODE_BIRD;
+    default:
+        return -1;
     }
 }
 

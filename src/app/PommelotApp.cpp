@@ -120,8 +120,8 @@ bool CPommelotApp::InitInstance()
     m_pBirdWordList = new WordList(QStringLiteral("Bird"), QStringLiteral("Bird"));
 
     // The profile holds only the recent-file list; the program stores nothing of its own.
-    m_pProfile = std::make_unique<QSettings>(QStringLiteral("Quorvex Pommelot"),
-                                             QStringLiteral("Pommelot"));
+    m_pProfile =
+        std::make_unique<QSettings>(QStringLiteral("Quorvex Pommelot"), QStringLiteral("Pommelot"));
 
     if (!g_testProgramFolder.isEmpty() && !g_testCreateWindow)
         return true;

@@ -1,5 +1,6 @@
 #include "app/MainFrame.h"
 #include "app/PommelotView.h"
+#include "common/FrameDriver.h"
 #include "common/TestApp.h"
 
 #include <QAction>
@@ -24,17 +25,10 @@ class TestMainFrame : public QObject
 {
     Q_OBJECT
 
-    CMainFrame* frame() { return AfxGetApp()->mainFrame(); }
-    CPommelotView* view() { return frame()->view(); }
-    void waitIdle() { QTRY_VERIFY_WITH_TIMEOUT(!view()->isBusy(), 10000); }
-    // Carries out a mode command and waits until its first item is drawn and spoken.
-    void switchMode(int id)
-    {
-        QSignalSpy drawn(view(), &CPommelotView::cuesHandedOver);
-        frame()->OnCommand(id);
-        QTRY_VERIFY(!drawn.isEmpty());
-        waitIdle();
-    }
+    CMainFrame* frame() { return FrameDriver::frame(); }
+    CPommelotView* view() { return FrameDriver::view(); }
+    void waitIdle() { QVERIFY(FrameDriver::waitIdle()); }
+    void switchMode(int id) { QVERIFY(FrameDriver::switchMode(id)); }
     QColor centre()
     {
         const QImage img = view()->grab().toImage();
@@ -62,11 +56,12 @@ private Q_SLOTS:
         QToolBar* bar = frame()->toolBar();
         QVERIFY(bar);
         const QList<QAction*> actions = bar->actions();
-        const QList<int> ids = {ID_MODE_LETTERS, ID_MODE_NUMBERS, ID_MODE_SHAPES, ID_MODE_WORDS,
-                                ID_MODE_ADDITION, ID_MODE_SUBTRACTION, ID_MODE_BIRD, ID_SETTINGS,
-                                ID_HELP, ID_CREDITS};
-        const QStringList tips = {"Letters", "Numbers", "Shapes and Colors", "Words", "Addition",
-                                  "Subtraction", "Talking Bird", "Settings", "Help"};
+        const QList<int> ids = {
+            ID_MODE_LETTERS,     ID_MODE_NUMBERS, ID_MODE_SHAPES, ID_MODE_WORDS, ID_MODE_ADDITION,
+            ID_MODE_SUBTRACTION, ID_MODE_BIRD,    ID_SETTINGS,    ID_HELP,       ID_CREDITS};
+        const QStringList tips = {"Letters",      "Numbers",  "Shapes and Colors",
+                                  "Words",        "Addition", "Subtraction",
+                                  "Talking Bird", "Settings", "Help"};
         QCOMPARE(actions.size(), ids.size());
         for (int i = 0; i < ids.size(); ++i) {
             QCOMPARE(actions.at(i)->data().toInt(), ids.at(i));
@@ -109,8 +104,8 @@ private Q_SLOTS:
     {
         QFETCH(int, id);
         QFETCH(int, mode);
-        QToolButton* button = qobject_cast<QToolButton*>(
-            frame()->toolBar()->widgetForAction(frame()->action(id)));
+        QToolButton* button =
+            qobject_cast<QToolButton*>(frame()->toolBar()->widgetForAction(frame()->action(id)));
         QVERIFY(button);
         QSignalSpy drawn(view(), &CPommelotView::cuesHandedOver);
         QTest::mouseClick(button, Qt::LeftButton);

@@ -1,5 +1,6 @@
 #include "app/MainFrame.h"
 #include "app/PommelotView.h"
+#include "common/FrameDriver.h"
 #include "common/TestApp.h"
 
 #include <QGuiApplication>
@@ -46,17 +47,10 @@ class TestProgram : public QObject
 {
     Q_OBJECT
 
-    CMainFrame* frame() { return AfxGetApp()->mainFrame(); }
-    CPommelotView* view() { return frame()->view(); }
-    void waitIdle() { QTRY_VERIFY_WITH_TIMEOUT(!view()->isBusy(), 10000); }
-    // Switches mode and waits until its first item is drawn and spoken.
-    void switchMode(int id)
-    {
-        QSignalSpy drawn(view(), &CPommelotView::cuesHandedOver);
-        frame()->OnCommand(id);
-        QTRY_VERIFY(!drawn.isEmpty());
-        waitIdle();
-    }
+    CMainFrame* frame() { return FrameDriver::frame(); }
+    CPommelotView* view() { return FrameDriver::view(); }
+    void waitIdle() { QVERIFY(FrameDriver::waitIdle()); }
+    void switchMode(int id) { QVERIFY(FrameDriver::switchMode(id)); }
     // What the X server shows at the view's centre (a real screenshot, not a widget grab).
     QColor screenCentre()
     {
@@ -66,9 +60,9 @@ class TestProgram : public QObject
     }
     void sendKeys(const QStringList& keys)
     {
-        QVERIFY(runXdotool(QStringList{QStringLiteral("key"), QStringLiteral("--delay"),
-                                       QStringLiteral("1")} +
-                           keys));
+        QVERIFY(runXdotool(
+            QStringList{QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("1")} +
+            keys));
     }
 
 private Q_SLOTS:
@@ -102,11 +96,10 @@ private Q_SLOTS:
 
     void keysSentWithXtestStepOnePerPress()
     {
-        const QList<QColor> colours = {QColor(255, 128, 64), QColor(255, 255, 0),
-                                       QColor(0, 255, 0),    QColor(0, 0, 255),
-                                       QColor(0, 255, 255),  QColor(255, 0, 255),
-                                       QColor(255, 255, 255), QColor(0, 0, 0),
-                                       QColor(255, 0, 0)};
+        const QList<QColor> colours = {
+            QColor(255, 128, 64),  QColor(255, 255, 0), QColor(0, 255, 0),
+            QColor(0, 0, 255),     QColor(0, 255, 255), QColor(255, 0, 255),
+            QColor(255, 255, 255), QColor(0, 0, 0),     QColor(255, 0, 0)};
         for (const QColor& c : colours) {
             sendKeys({QStringLiteral("a")});
             QTRY_COMPARE(screenCentre(), c);
@@ -133,11 +126,11 @@ private Q_SLOTS:
         QVERIFY(c && !xcb_connection_has_error(c));
         xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
         auto tryGrab = [&]() {
-            xcb_grab_keyboard_reply_t* r = xcb_grab_keyboard_reply(
-                c,
-                xcb_grab_keyboard(c, 0, root, XCB_CURRENT_TIME, XCB_GRAB_MODE_ASYNC,
-                                  XCB_GRAB_MODE_ASYNC),
-                nullptr);
+            xcb_grab_keyboard_reply_t* r =
+                xcb_grab_keyboard_reply(c,
+                                        xcb_grab_keyboard(c, 0, root, XCB_CURRENT_TIME,
+                                                          XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC),
+                                        nullptr);
             const int status = r ? r->status : -1;
             free(r);
             if (status == XCB_GRAB_STATUS_SUCCESS) {
