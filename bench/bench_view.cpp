@@ -41,15 +41,24 @@ bool waitFor(CPommelotView* view, int ms)
     return got;
 }
 
+// Starts the program's window with a 1920 x 1080 view; null if start-up failed.
+CPommelotView* startUp(CPommelotApp& app)
+{
+    if (!app.InitInstance())
+        return nullptr;
+    CPommelotView* view = app.mainFrame()->view();
+    view->window()->resize(1920, 1080 + 60);
+    return view;
+}
+
 // One start: construct, start up, wait for the first paint. Prints milliseconds.
 int startupOnce(int argc, char** argv, const QString& folder)
 {
     CPommelotApp::setTestProgramFolder(folder, true);
     CPommelotApp app(argc, argv);
-    if (!app.InitInstance())
+    CPommelotView* view = startUp(app);
+    if (!view)
         return 1;
-    CPommelotView* view = app.mainFrame()->view();
-    view->window()->resize(1920, 1080 + 60);
     const bool painted = waitFor(view, 5000);
     const double ms = double(g_sinceStart.nsecsElapsed()) / 1e6;
     std::printf("%.3f\n", painted ? ms : -1.0);
@@ -61,10 +70,9 @@ int keyToCue(int argc, char** argv, const QString& folder)
 {
     CPommelotApp::setTestProgramFolder(folder, true);
     CPommelotApp app(argc, argv);
-    if (!app.InitInstance())
+    CPommelotView* view = startUp(app);
+    if (!view)
         return 1;
-    CPommelotView* view = app.mainFrame()->view();
-    view->window()->resize(1920, 1080 + 60);
     waitFor(view, 5000);
     while (view->isBusy())
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);

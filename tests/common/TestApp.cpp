@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QtMath>
 #include <sndfile.h>
 
 namespace {
@@ -29,6 +30,16 @@ bool TestApp::writeWav(const QString& path, int frames, short value, int rate, i
     const sf_count_t written = sf_writef_short(f, samples.data(), frames);
     sf_close(f);
     return written == frames;
+}
+
+QByteArray TestApp::toneS16(double seconds, double amplitude, double frequency)
+{
+    const int frames = int(44100 * seconds);
+    QByteArray raw(frames * 2, '\0');
+    auto* s = reinterpret_cast<qint16*>(raw.data());
+    for (int i = 0; i < frames; ++i)
+        s[i] = qint16(amplitude * qSin(2 * M_PI * frequency * i / 44100.0));
+    return raw;
 }
 
 bool TestApp::writeFile(const QString& path, const QByteArray& bytes)

@@ -15,6 +15,9 @@ QString programFolder();
 // to path (folders are created). Returns false on failure.
 bool writeWav(const QString& path, int frames, short value = 1000, int rate = 44100,
               int channels = 1);
+// Raw 16-bit mono 44.1 kHz samples of a sine tone, as SDL's disk driver hands them to a
+// recorder from SDL_DISKAUDIOFILEIN.
+QByteArray toneS16(double seconds, double amplitude, double frequency = 440.0);
 // Replaces a word list file's bytes.
 bool writeFile(const QString& path, const QByteArray& bytes);
 QByteArray readFile(const QString& path);

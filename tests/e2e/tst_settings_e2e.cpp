@@ -19,16 +19,6 @@ namespace {
 QString g_micFile;
 QString g_speakerFile;
 
-QByteArray toneS16(double seconds, double amplitude)
-{
-    const int frames = int(44100 * seconds);
-    QByteArray raw(frames * 2, '\0');
-    auto* s = reinterpret_cast<qint16*>(raw.data());
-    for (int i = 0; i < frames; ++i)
-        s[i] = qint16(amplitude * qSin(2 * M_PI * 330.0 * i / 44100.0));
-    return raw;
-}
-
 int peakS16(const QByteArray& raw)
 {
     const auto* s = reinterpret_cast<const qint16*>(raw.constData());
@@ -145,7 +135,7 @@ int main(int argc, char** argv)
     g_speakerFile = io + QStringLiteral("/speaker.raw");
     {
         QFile mic(g_micFile);
-        if (!mic.open(QIODevice::WriteOnly) || mic.write(toneS16(8.0, 12000)) <= 0)
+        if (!mic.open(QIODevice::WriteOnly) || mic.write(TestApp::toneS16(8.0, 12000, 330.0)) <= 0)
             return 2;
     }
     qputenv("SDL_DISKAUDIOFILEIN", QFile::encodeName(g_micFile));

@@ -85,16 +85,6 @@ QString labelText(CMyPropertyPage* page, int kind)
     return label ? label->text() : QStringLiteral("<no label>");
 }
 
-// 16-bit mono 44.1 kHz samples of a tone, as the disk driver hands them to the recorder.
-QByteArray toneS16(double seconds, double amplitude)
-{
-    const int frames = int(44100 * seconds);
-    QByteArray raw(frames * 2, '\0');
-    auto* s = reinterpret_cast<qint16*>(raw.data());
-    for (int i = 0; i < frames; ++i)
-        s[i] = qint16(amplitude * qSin(2 * M_PI * 440.0 * i / 44100.0));
-    return raw;
-}
 } // namespace
 
 class TestRecordPages : public QObject
@@ -105,7 +95,7 @@ private Q_SLOTS:
     {
         // The recorder reads this file through SDL's disk driver as its microphone.
         m_input = TestApp::programFolder() + QStringLiteral("/mic-in.raw");
-        QVERIFY(TestApp::writeFile(m_input, toneS16(6.0, 12000)));
+        QVERIFY(TestApp::writeFile(m_input, TestApp::toneS16(6.0, 12000)));
         qputenv("SDL_DISKAUDIOFILEIN", QFile::encodeName(m_input));
     }
 
