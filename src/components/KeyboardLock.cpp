@@ -1,6 +1,7 @@
 #include "components/KeyboardLock.h"
 
 #include "components/X11Connection.h"
+#include "components/lock/LockStatus.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -97,9 +98,26 @@ bool CKeyboardLock::grab()
         xcb_grab_keyboard(c, 0, window, XCB_CURRENT_TIME, XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC),
         &error);
     m_grabbed = reply && reply->status == XCB_GRAB_STATUS_SUCCESS;
+    const bool taken = reply && reply->status == XCB_GRAB_STATUS_ALREADY_GRABBED;
     std::free(reply);
     std::free(error);
+    reportGrab(taken ? tr("another program holds the keyboard")
+                     : tr("the window cannot take the keyboard yet"));
     return m_grabbed;
+}
+
+void CKeyboardLock::reportGrab(const QString& why)
+{
+    // A grab that held once stays the status while the lock retries after losing it for a
+    // moment; the status says what the lock last saw granted.
+    if (!m_grabbed &&
+        CLockStatus::instance()->state(CLockStatus::Part::Keyboard) == CLockStatus::State::Held)
+        return;
+    CLockStatus::instance()->report(
+        QStringLiteral("x11-grab"),
+        CLockStatus::Entry{CLockStatus::Part::Keyboard,
+                           m_grabbed ? CLockStatus::State::Held : CLockStatus::State::Waiting,
+                           tr("keyboard grab"), m_grabbed ? QString() : why});
 }
 
 void CKeyboardLock::ungrab()

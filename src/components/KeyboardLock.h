@@ -46,6 +46,7 @@ private:
     void unwatch();
     bool grab();
     void ungrab();
+    void reportGrab(const QString& why);
     void onTimer();
     void scheduleRetry();
 

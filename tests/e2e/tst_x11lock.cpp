@@ -1,0 +1,265 @@
+// The whole program under a real window manager on X11: what a child's key presses can and
+// cannot reach while the play view is locked, and what the server's keymap looks like before,
+// during and after the lock (also after the program was killed while locked).
+#include "common/TestApp.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <cstdlib>
+#include <cstring>
+#include <xcb/xcb.h>
+
+namespace {
+QString run(const QString& program, const QStringList& args)
+{
+    QProcess p;
+    p.start(program, args);
+    p.waitForFinished(10000);
+    return QString::fromLocal8Bit(p.readAllStandardOutput());
+}
+
+// The server's keymap as xkbcomp reads it back.
+QString keymap()
+{
+    return run(
+        QStringLiteral("xkbcomp"),
+        {QStringLiteral("-xkb"), QString::fromLocal8Bit(qgetenv("DISPLAY")), QStringLiteral("-")});
+}
+
+// The key blocks of a keymap dump ("key <FK01> { ... };").
+QStringList keyBlocks(const QString& dump)
+{
+    QStringList blocks;
+    static const QRegularExpression key(QStringLiteral("key <[^>]+> \\{[^}]*\\};"));
+    auto it = key.globalMatch(dump);
+    while (it.hasNext())
+        blocks << it.next().captured(0);
+    return blocks;
+}
+
+// How many keys switch VTs or end the server: a key with a VT-switch or Terminate symbol whose
+// actions are left to the symbol (no explicit actions) or name the action itself.
+int serverKeys(const QString& dump)
+{
+    int count = 0;
+    for (const QString& block : keyBlocks(dump)) {
+        const bool symbol = block.contains(QLatin1String("XF86Switch_VT_")) ||
+                            block.contains(QLatin1String("Terminate_Server"));
+        const bool explicitActions = block.contains(QLatin1String("actions["));
+        if ((symbol && !explicitActions) || block.contains(QLatin1String("SwitchScreen(")) ||
+            block.contains(QLatin1String("Terminate(")))
+            ++count;
+    }
+    return count;
+}
+
+bool key(const QString& keys)
+{
+    return QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("key"), keys}) == 0;
+}
+
+// Asks the program's top-level window to close, as a window manager's close button does.
+bool closeWindow(xcb_window_t window)
+{
+    xcb_connection_t* c = xcb_connect(nullptr, nullptr);
+    auto atom = [c](const char* name) {
+        xcb_intern_atom_reply_t* r = xcb_intern_atom_reply(
+            c, xcb_intern_atom(c, 0, static_cast<uint16_t>(std::strlen(name)), name), nullptr);
+        const xcb_atom_t a = r ? r->atom : xcb_atom_t(XCB_ATOM_NONE);
+        std::free(r);
+        return a;
+    };
+    xcb_client_message_event_t ev;
+    std::memset(&ev, 0, sizeof ev);
+    ev.response_type = XCB_CLIENT_MESSAGE;
+    ev.format = 32;
+    ev.window = window;
+    ev.type = atom("WM_PROTOCOLS");
+    ev.data.data32[0] = atom("WM_DELETE_WINDOW");
+    ev.data.data32[1] = XCB_CURRENT_TIME;
+    xcb_send_event(c, 0, window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&ev));
+    const bool ok = !xcb_connection_has_error(c);
+    xcb_flush(c);
+    xcb_disconnect(c);
+    return ok;
+}
+} // namespace
+
+class TestX11Lock : public QObject
+{
+    Q_OBJECT
+private:
+    QTemporaryDir m_dir;
+    QProcess m_wm;
+    QString m_before;
+
+    QString marker(const QString& name) const
+    {
+        return m_dir.filePath(QStringLiteral("marker-") + name);
+    }
+    bool anyMarker() const
+    {
+        return !QDir(m_dir.path()).entryList({QStringLiteral("marker-*")}, QDir::Files).isEmpty();
+    }
+    void clearMarkers()
+    {
+        for (const QString& f :
+             QDir(m_dir.path()).entryList({QStringLiteral("marker-*")}, QDir::Files))
+            QFile::remove(m_dir.filePath(f));
+    }
+
+    void startProgram(QProcess& program)
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("HOME"), m_dir.filePath(QStringLiteral("home")));
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_dir.filePath(QStringLiteral("runtime")));
+        env.insert(QStringLiteral("SDL_DISKAUDIOFILE"), m_dir.filePath(QStringLiteral("out.raw")));
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        program.setProcessEnvironment(env);
+        program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        program.start(QString::fromLocal8Bit(qgetenv("POMMELOT_PROGRAM")), {});
+        QVERIFY(program.waitForStarted());
+    }
+    // The program's top-level window once it is mapped.
+    xcb_window_t programWindow()
+    {
+        const QStringList ids = run(QStringLiteral("xdotool"),
+                                    {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                     QStringLiteral("--name"), QStringLiteral("Pommelot$")})
+                                    .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        return ids.isEmpty() ? xcb_window_t(XCB_WINDOW_NONE) : ids.first().toUInt();
+    }
+    void quitProgram(QProcess& program)
+    {
+        xcb_window_t window = XCB_WINDOW_NONE;
+        QTRY_VERIFY((window = programWindow()) != XCB_WINDOW_NONE);
+        QVERIFY(closeWindow(window));
+        QVERIFY(program.waitForFinished(15000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 0);
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        QVERIFY(QDir().mkpath(m_dir.filePath(QStringLiteral("home"))));
+        QVERIFY(QDir().mkpath(m_dir.filePath(QStringLiteral("runtime"))));
+        QFile::setPermissions(m_dir.filePath(QStringLiteral("runtime")),
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                  QFileDevice::ExeOwner);
+        // A window manager with shortcuts of its own that leave a mark when they run.
+        QFile rc(m_dir.filePath(QStringLiteral("rc.xml")));
+        QVERIFY(rc.open(QIODevice::WriteOnly));
+        QString binds;
+        const QList<QPair<QString, QString>> keys = {
+            {QStringLiteral("W-Return"), QStringLiteral("super-return")},
+            {QStringLiteral("C-A-t"), QStringLiteral("ctrl-alt-t")},
+            {QStringLiteral("A-F2"), QStringLiteral("alt-f2")},
+            {QStringLiteral("A-F4"), QStringLiteral("alt-f4")}};
+        for (const auto& k : keys)
+            binds += QStringLiteral("<keybind key=\"%1\"><action name=\"Execute\"><command>touch "
+                                    "%2</command></action></keybind>\n")
+                         .arg(k.first, marker(k.second));
+        rc.write(
+            QStringLiteral(
+                "<?xml version=\"1.0\"?>\n<openbox_config xmlns=\"http://openbox.org/3.4/rc\">\n"
+                "<keyboard>\n%1</keyboard>\n<focus><focusNew>yes</focusNew></focus>\n</"
+                "openbox_config>\n")
+                .arg(binds)
+                .toUtf8());
+        rc.close();
+        m_wm.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        m_wm.start(QStringLiteral("openbox"), {QStringLiteral("--config-file"), rc.fileName()});
+        QVERIFY(m_wm.waitForStarted());
+        // Once the window manager listens, its shortcut works: the marks below can appear.
+        QTRY_VERIFY_WITH_TIMEOUT((key(QStringLiteral("super+Return")), QTest::qWait(100),
+                                  QFile::exists(marker(QStringLiteral("super-return")))),
+                                 10000);
+        clearMarkers();
+        m_before = keymap();
+        QVERIFY2(serverKeys(m_before) >= 12, "the server's keymap has VT-switch keys to take");
+    }
+    void cleanupTestCase()
+    {
+        m_wm.kill();
+        m_wm.waitForFinished();
+    }
+
+    void lockHoldsAndLetsGo()
+    {
+        QProcess program;
+        startProgram(program);
+        QTRY_VERIFY_WITH_TIMEOUT(serverKeys(keymap()) == 0, 10000);
+        QTRY_VERIFY(programWindow() != XCB_WINDOW_NONE);
+        QTest::qWait(300);
+
+        QVERIFY(key(QStringLiteral("super+Return")));
+        QVERIFY(key(QStringLiteral("ctrl+alt+t")));
+        QVERIFY(key(QStringLiteral("alt+F2")));
+        QVERIFY(key(QStringLiteral("alt+F4")));
+        QTest::qWait(1000);
+        QVERIFY2(!anyMarker(), "a window-manager shortcut ran while the view was locked");
+        QCOMPARE(program.state(), QProcess::Running);
+
+        // The Settings button (the eighth on the toolbar) lifts the lock while the sheet is open.
+        const QString geometry =
+            run(QStringLiteral("xdotool"),
+                {QStringLiteral("getwindowgeometry"), QString::number(programWindow())});
+        const QRegularExpressionMatch at =
+            QRegularExpression(QStringLiteral("Position: (\\d+),(\\d+)")).match(geometry);
+        QVERIFY(at.hasMatch());
+        const int x = at.captured(1).toInt() + 320;
+        const int y = at.captured(2).toInt() + 22;
+        QCOMPARE(
+            QProcess::execute(QStringLiteral("xdotool"),
+                              {QStringLiteral("mousemove"), QString::number(x), QString::number(y),
+                               QStringLiteral("click"), QStringLiteral("1")}),
+            0);
+        QTRY_COMPARE_WITH_TIMEOUT(keymap(), m_before, 10000);
+        QTRY_VERIFY_WITH_TIMEOUT((key(QStringLiteral("ctrl+alt+t")), QTest::qWait(100),
+                                  QFile::exists(marker(QStringLiteral("ctrl-alt-t")))),
+                                 5000);
+        clearMarkers();
+
+        // Closing the sheet puts the lock back on.
+        QVERIFY(key(QStringLiteral("Escape")));
+        QTRY_VERIFY_WITH_TIMEOUT(serverKeys(keymap()) == 0, 10000);
+        QTest::qWait(300);
+        QVERIFY(key(QStringLiteral("super+Return")));
+        QTest::qWait(500);
+        QVERIFY(!anyMarker());
+
+        // A normal end gives back exactly what was there.
+        quitProgram(program);
+        QCOMPARE(keymap(), m_before);
+        QVERIFY(key(QStringLiteral("super+Return")));
+        QTRY_VERIFY(QFile::exists(marker(QStringLiteral("super-return"))));
+        clearMarkers();
+    }
+
+    void killedWhileLockedIsMendedAtTheNextStart()
+    {
+        {
+            QProcess program;
+            startProgram(program);
+            QTRY_VERIFY_WITH_TIMEOUT(serverKeys(keymap()) == 0, 10000);
+            program.kill();
+            QVERIFY(program.waitForFinished());
+        }
+        // Left behind without VT switching...
+        QCOMPARE(serverKeys(keymap()), 0);
+        // ...until the program starts again; it locks, and gives the old keys back at its end.
+        QProcess again;
+        startProgram(again);
+        QTRY_VERIFY_WITH_TIMEOUT(programWindow() != XCB_WINDOW_NONE, 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(serverKeys(keymap()) == 0, 10000);
+        quitProgram(again);
+        QCOMPARE(keymap(), m_before);
+    }
+};
+
+POMMELOT_TEST_MAIN(TestX11Lock)
+#include "tst_x11lock.moc"
