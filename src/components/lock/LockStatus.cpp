@@ -1,10 +1,14 @@
 #include "components/lock/LockStatus.h"
 
 #include <QCoreApplication>
+#include <QLoggingCategory>
 #include <QPointer>
 #include <QStringList>
 
 namespace {
+// QT_LOGGING_RULES="pommelot.lock.debug=true" shows every change of what the lock holds.
+Q_LOGGING_CATEGORY(lcLock, "pommelot.lock", QtWarningMsg)
+
 // Lower is better: the state shown for a part is the best any of its sources saw.
 int rank(CLockStatus::State state)
 {
@@ -47,6 +51,7 @@ void CLockStatus::report(const QString& source, const Entry& entry)
         it->label == entry.label && it->why == entry.why)
         return;
     m_entries.insert(source, entry);
+    qCDebug(lcLock) << source << int(entry.state) << entry.why << "->" << text();
     Q_EMIT changed();
 }
 

@@ -29,6 +29,7 @@ public:
     bool available() const;
     // Asks for the inhibitor on window's top-level surface; returns whether it was asked for.
     bool enable(QWidget* window);
+    // Gives the inhibitor back, after kReleaseDelayMs unless enabled again meanwhile.
     void disable();
     // Destroys the inhibitor and asks for a new one.
     void renew();
@@ -38,6 +39,8 @@ public:
     bool isActive() const { return m_active; }
 
     static constexpr int kRenewMs = 3000;
+    // How long the inhibitor outlasts a switch-off (see disable()).
+    static constexpr int kReleaseDelayMs = 1500;
 
 Q_SIGNALS:
     // The compositor made the inhibitor active or inactive.
@@ -53,11 +56,13 @@ private:
     void request();
     void release();
     void setActive(bool active);
+    void releaseNow();
 
     std::unique_ptr<Manager> m_manager;
     std::unique_ptr<Inhibitor> m_inhibitor;
     QPointer<QWindow> m_window;
     QTimer m_renewTimer;
+    QTimer m_releaseTimer;
     bool m_wanted = false;
     bool m_active = false;
 };

@@ -1,0 +1,144 @@
+#!/usr/bin/env bash
+# The program natively on Wayland under a real compositor (headless sway) with shortcuts of its
+# own that leave a mark when they run, keys typed through a virtual keyboard (wtype):
+#  - before the program starts, a shortcut runs (so this test can fail);
+#  - with the play view in front and locked, none runs, the program keeps running, the keys
+#    reach the view (its cue is heard through SDL's disk driver), and sway reports the
+#    view's idle inhibitor;
+#  - after the program was closed normally, the shortcuts run again.
+#   wayland-escape.sh PROGRAM TOOLS_DIR
+# Sway refuses to run as root: the program and its folder are staged where the unprivileged
+# test user can read them, and everything else runs as that user.
+set -euo pipefail
+
+if [ "${1:-}" = "--as-test-user" ]; then
+  stage=$2
+  cd "$stage"
+  fail() { echo "FAIL: $*" >&2; tail -n 30 "$stage/program.log" >&2 || true; exit 1; }
+  cat > "$stage/sway.config" <<EOC
+bindsym Mod4+Return exec touch $stage/marker-super-return
+bindsym Alt+Tab exec touch $stage/marker-alt-tab
+bindsym Ctrl+Alt+t exec touch $stage/marker-ctrl-alt-t
+bindsym Alt+F4 exec touch $stage/marker-alt-f4
+EOC
+  unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
+  WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman \
+    sway -c "$stage/sway.config" > "$stage/sway.log" 2>&1 &
+  sway_pid=$!
+  program_pid=
+  cleanup() {
+    [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null || true
+    kill "$sway_pid" 2>/dev/null || true
+    wait 2>/dev/null || true
+  }
+  trap cleanup EXIT
+  for _ in $(seq 100); do
+    socket=$(ls "$XDG_RUNTIME_DIR" 2>/dev/null | grep -E '^wayland-[0-9]+$' | head -n1 || true)
+    ipc=$(ls "$XDG_RUNTIME_DIR"/sway-ipc.*.sock 2>/dev/null | head -n1 || true)
+    [ -n "$socket" ] && [ -n "$ipc" ] && break
+    sleep 0.1
+  done
+  [ -n "$socket" ] || fail "sway did not start"
+  export WAYLAND_DISPLAY=$socket SWAYSOCK=$ipc
+  markers() { ls "$stage" | grep -c '^marker-' || true; }
+
+  # The shortcuts work before the program runs.
+  for _ in $(seq 20); do
+    wtype -M logo -k Return -m logo
+    sleep 0.2
+    [ -e "$stage/marker-super-return" ] && break
+  done
+  [ -e "$stage/marker-super-return" ] || fail "sway's shortcut did not run before the program started"
+  rm -f "$stage"/marker-*
+
+  QT_LOGGING_RULES="pommelot.lock.debug=true" SDL_AUDIODRIVER=disk SDL_DISKAUDIODELAY=0 \
+    SDL_DISKAUDIOFILE="$stage/out.raw" "$stage/program/pommelot" > "$stage/program.log" 2>&1 &
+  program_pid=$!
+
+  # The view in front, a native Wayland window (not Xwayland) with its idle inhibitor.
+  tree=
+  for _ in $(seq 150); do
+    tree=$(swaymsg -t get_tree 2>/dev/null | tr -d ' \n' || true)
+    if swaymsg '[app_id="org.quorvex.Pommelot" con_id=__focused__] nop' > /dev/null 2>&1 &&
+      echo "$tree" | grep -q '"app_id":"org.quorvex.Pommelot"' &&
+      echo "$tree" | grep -q '"shell":"xdg_shell"' &&
+      echo "$tree" | grep -q '"inhibit_idle":true'; then
+      break
+    fi
+    tree=
+    sleep 0.1
+  done
+  [ -n "$tree" ] || fail "the program's window did not come up focused, native and keeping the screen on"
+  grep -q "Keyboard lock: on (compositor shortcuts held" "$stage/program.log" ||
+    sleep 1
+  grep -q "Keyboard lock: on (compositor shortcuts held" "$stage/program.log" ||
+    fail "the program did not see the compositor grant the shortcut inhibitor"
+  sleep 1
+
+  # The audio component writes each cue afresh into the disk driver's file: a key press that
+  # reaches the view shows as new contents with sound in them.
+  heard() { od -An -v -td2 -w2 "$stage/out.raw" | awk '$1 != 0' | wc -l; }
+  contents() { md5sum < "$stage/out.raw" 2>/dev/null | cut -d' ' -f1; }
+  before=$(contents)
+  for _ in $(seq 30); do
+    sleep 0.3
+    now=$(contents)
+    [ "$now" = "$before" ] && break
+    before=$now
+  done
+  wtype -M logo -k Return -m logo
+  wtype -M alt -k Tab -m alt
+  wtype -M ctrl -M alt t -m alt -m ctrl
+  wtype -M alt -k F4 -m alt
+  sleep 0.5
+  [ "$(contents)" = "$before" ] || fail "a shortcut chord reached the view as a key press"
+  wtype x
+  new=no
+  for _ in $(seq 60); do
+    if [ "$(contents)" != "$before" ] && [ "$(heard)" -gt 2000 ]; then new=yes; break; fi
+    sleep 0.1
+  done
+  [ "$(markers)" -eq 0 ] || fail "a compositor shortcut ran while the view was locked: $(ls "$stage" | grep '^marker-' | tr '\n' ' ')"
+  kill -0 "$program_pid" 2>/dev/null || fail "the program ended under the key presses"
+  [ "$new" = yes ] || fail "the key press was not heard"
+
+  # Closed normally, the program gives everything back.
+  swaymsg '[app_id="org.quorvex.Pommelot"] kill' > /dev/null
+  for _ in $(seq 100); do
+    kill -0 "$program_pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  if kill -0 "$program_pid" 2>/dev/null; then fail "the program did not close"; fi
+  wait "$program_pid" || fail "the program did not end normally"
+  program_pid=
+  wtype -M logo -k Return -m logo
+  for _ in $(seq 20); do
+    [ -e "$stage/marker-super-return" ] && break
+    sleep 0.1
+  done
+  [ -e "$stage/marker-super-return" ] || fail "sway's shortcut did not run after the program ended"
+  echo "PASS: sway's shortcuts held while locked, keys heard by the view, shortcuts back after the end"
+  exit 0
+fi
+
+program=$(readlink -f "$1")
+tools=$2
+folder=$(dirname "$program")
+stage=$(mktemp -d /tmp/pommelot-wayland.XXXXXX)
+trap 'rm -rf "$stage"' EXIT
+chmod 0777 "$stage"
+mkdir -p "$stage/program"
+cp "$program" "$stage/program/pommelot"
+for f in "$folder"/*.wdl "$folder"/Help; do
+  [ -e "$f" ] && cp -r "$f" "$stage/program/"
+done
+# Short tones for every item of the first play mode, so that a key press is heard.
+for dir in Shapes Colors Letters Numbers Words Math Bird; do mkdir -p "$stage/program/$dir"; done
+for name in Circle Square Triangle Rectangle Diamond Pentagon Hexagon Octagon Star Trapezoid; do
+  sox -n -r 48000 -c 1 -b 16 "$stage/program/Shapes/$name.wav" synth 0.15 sine 440 vol 0.5
+done
+for name in Red Orange Yellow Green Blue Indigo Violet White Black; do
+  sox -n -r 48000 -c 1 -b 16 "$stage/program/Colors/$name.wav" synth 0.15 sine 660 vol 0.5
+done
+chmod -R a+rwX "$stage"
+"$tools/as-test-user.sh" bash "$(readlink -f "$0")" --as-test-user "$stage"
