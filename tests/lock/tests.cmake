@@ -4,3 +4,13 @@ add_test(NAME lock_wayland_escape
   COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/wayland-escape.sh $<TARGET_FILE:pommelot>
           ${PROJECT_SOURCE_DIR}/tools)
 set_tests_properties(lock_wayland_escape PROPERTIES LABELS "e2e" TIMEOUT 120)
+
+# A stand-in for the desktop's screen saver and logind on a private bus, for the inhibitor tests.
+add_executable(lock_dbus_standin ${CMAKE_CURRENT_LIST_DIR}/dbus_standin.cpp)
+target_link_libraries(lock_dbus_standin PRIVATE Qt6::DBus)
+set_target_properties(lock_dbus_standin PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+if(TARGET tst_lockinhibitors)
+  add_dependencies(tst_lockinhibitors lock_dbus_standin)
+  target_compile_definitions(tst_lockinhibitors PRIVATE
+    LOCK_DBUS_STANDIN="$<TARGET_FILE:lock_dbus_standin>")
+endif()

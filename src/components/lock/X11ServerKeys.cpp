@@ -164,12 +164,15 @@ CX11ServerKeys::~CX11ServerKeys()
 
 QString CX11ServerKeys::recordPath() const
 {
+    if (!m_recordPath.isEmpty())
+        return m_recordPath;
     QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (folder.isEmpty())
         folder = QDir::tempPath();
     QString display = QString::fromLocal8Bit(m_displayName);
     display.replace(QLatin1Char('/'), QLatin1Char('_'));
-    return folder + QStringLiteral("/pommelot-server-keys-") + display;
+    m_recordPath = folder + QStringLiteral("/pommelot-server-keys-") + display;
+    return m_recordPath;
 }
 
 bool CX11ServerKeys::disable()

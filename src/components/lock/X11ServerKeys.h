@@ -47,6 +47,7 @@ private:
     void writeRecord() const;
 
     QByteArray m_displayName;
+    mutable QString m_recordPath;
     QList<Saved> m_saved;
     bool m_disabled = false;
 };
