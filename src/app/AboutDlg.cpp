@@ -1,5 +1,7 @@
 #include "app/AboutDlg.h"
 
+#include "components/KeyHook.h"
+
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QIcon>
@@ -31,9 +33,17 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
                       .arg(QStringLiteral(POMMELOT_VERSION)));
     text->setMinimumWidth(360);
 
+    // What the keyboard lock holds on this desktop.
+    auto* lockStatus = new QLabel(KeyLockStatusText(), this);
+    lockStatus->setObjectName(QStringLiteral("lockStatus"));
+    lockStatus->setWordWrap(true);
+    auto* column = new QVBoxLayout;
+    column->addWidget(text);
+    column->addWidget(lockStatus);
+
     auto* row = new QHBoxLayout;
     row->addWidget(icon);
-    row->addWidget(text, 1);
+    row->addLayout(column, 1);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

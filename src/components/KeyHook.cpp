@@ -3,6 +3,7 @@
 #include "components/HotKeys.h"
 #include "components/KeyboardLock.h"
 #include "components/X11Connection.h"
+#include "components/lock/LockNotice.h"
 #include "components/lock/LockStatus.h"
 #include "components/lock/ScreenSaverInhibitor.h"
 #include "components/lock/SleepKeysInhibitor.h"
@@ -82,6 +83,8 @@ bool EnableKeyHook(int enable, QWidget* window)
         return true;
     }
     status->setOn(enable != 0);
+    if (enable && window)
+        CLockNotice::checkOnceAfterStart(window);
     enableSessionParts(enable != 0);
     return x11 ? enableX11(enable != 0, window) : enableWayland(enable != 0, window);
 }

@@ -1,6 +1,8 @@
 #include "settings/GeneralPropPg.h"
 
 #include "app/PommelotApp.h"
+#include "components/KeyHook.h"
+#include "components/lock/LockStatus.h"
 #include "settings/MyFontDlg.h"
 
 #include "ui_GeneralPage.h"
@@ -19,6 +21,11 @@ CGeneralPropPg::CGeneralPropPg(QWidget* parent)
     m_bReverseOrder = app->m_bReverseWordOrder;
     m_bRandomize = app->m_bRandomizeWords;
     connect(ui->fontButton, &QAbstractButton::clicked, this, &CGeneralPropPg::OnChangeFont);
+    // What the keyboard lock holds on this desktop, kept up to date while the page is open.
+    ui->lockStatus->setText(KeyLockStatusText());
+    if (CLockStatus* status = CLockStatus::instance())
+        connect(status, &CLockStatus::changed, this,
+                [this] { ui->lockStatus->setText(KeyLockStatusText()); });
 }
 
 CGeneralPropPg::~CGeneralPropPg() = default;
