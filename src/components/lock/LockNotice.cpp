@@ -1,6 +1,7 @@
 #include "components/lock/LockNotice.h"
 
 #include "components/lock/LockStatus.h"
+#include "components/lock/WaylandSurface.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -20,15 +21,18 @@ void CLockNotice::checkOnceAfterStart(QWidget* window)
         CLockStatus* status = CLockStatus::instance();
         if (!topLevel || !status)
             return;
-        if (status->cannotHold()) {
-            showOn(topLevel, tr("%1.\nA child's key presses may reach the desktop while "
-                                "Pommelot is in front: stay close.")
-                                 .arg(status->text()));
-        } else if (status->reported(CLockStatus::Part::Keyboard) &&
-                   status->state(CLockStatus::Part::Keyboard) == CLockStatus::State::Waiting) {
+        const bool waiting =
+            status->reported(CLockStatus::Part::Keyboard) &&
+            status->state(CLockStatus::Part::Keyboard) == CLockStatus::State::Waiting;
+        if (waiting && onWayland()) {
+            // The compositor has not answered yet: GNOME is asking the person in front.
             showOn(topLevel, tr("%1.\nIf your desktop asks whether Pommelot may inhibit "
                                 "shortcuts, choose Allow: that keeps a child's key presses "
                                 "inside Pommelot.")
+                                 .arg(status->text()));
+        } else if (status->cannotHold() || waiting) {
+            showOn(topLevel, tr("%1.\nA child's key presses may reach the desktop while "
+                                "Pommelot is in front: stay close.")
                                  .arg(status->text()));
         }
     });
