@@ -81,6 +81,8 @@ CWaylandShortcutsInhibitor::CWaylandShortcutsInhibitor(QObject* parent)
     : QObject(parent), m_manager(std::make_unique<Manager>())
 {
     connect(&m_renewTimer, &QTimer::timeout, this, &CWaylandShortcutsInhibitor::renew);
+    m_releaseTimer.setSingleShot(true);
+    connect(&m_releaseTimer, &QTimer::timeout, this, &CWaylandShortcutsInhibitor::releaseNow);
 }
 
 CWaylandShortcutsInhibitor::~CWaylandShortcutsInhibitor()
@@ -101,6 +103,7 @@ bool CWaylandShortcutsInhibitor::isRequested() const
 bool CWaylandShortcutsInhibitor::enable(QWidget* window)
 {
     m_wanted = true;
+    m_releaseTimer.stop();
     if (!available()) {
         reportState(CLockStatus::State::Unavailable,
                     tr("the compositor does not allow shortcut inhibiting"));
@@ -131,6 +134,21 @@ void CWaylandShortcutsInhibitor::disable()
 {
     m_wanted = false;
     m_renewTimer.stop();
+    // A compositor takes the keyboard focus away and gives it back whenever the seat's
+    // keyboards change (plugged, unplugged, a virtual keyboard come and gone), and handles the
+    // first keys after the focus came back before the program can ask again. So the inhibitor
+    // stays a moment after a switch-off: back on within that time, nothing was given away. It
+    // only acts while the window has the focus in any case.
+    if (m_inhibitor)
+        m_releaseTimer.start(kReleaseDelayMs);
+    else
+        releaseNow();
+}
+
+void CWaylandShortcutsInhibitor::releaseNow()
+{
+    if (m_wanted)
+        return;
     if (m_window)
         m_window->removeEventFilter(this);
     m_window = nullptr;
