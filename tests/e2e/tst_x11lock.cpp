@@ -126,11 +126,10 @@ private:
     QList<xcb_window_t> programWindows()
     {
         QList<xcb_window_t> windows;
-        const QStringList ids =
-            run(QStringLiteral("xdotool"),
-                {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
-                 QStringLiteral("Pommelot$")})
-                .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        const QStringList ids = run(QStringLiteral("xdotool"),
+                                    {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                     QStringLiteral("--name"), QStringLiteral("Pommelot$")})
+                                    .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         for (const QString& id : ids)
             windows << id.toUInt();
         return windows;
