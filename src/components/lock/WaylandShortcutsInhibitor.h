@@ -38,7 +38,7 @@ public:
     // Whether the compositor said the inhibitor is active (and has not taken it back).
     bool isActive() const { return m_active; }
 
-    static constexpr int kRenewMs = 3000;
+    static constexpr int kRenewMs = 5000;
     // How long the inhibitor outlasts a switch-off (see disable()).
     static constexpr int kReleaseDelayMs = 1500;
 
