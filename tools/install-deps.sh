@@ -13,6 +13,8 @@ packages=(
   # tests
   xvfb xauth xdotool x11-utils imagemagick clang libclang-rt-14-dev
   desktop-file-utils appstream
+  # the Debian package: its build, its checks, one copy at a time, the play session
+  debhelper dpkg-dev lintian dbus-daemon openbox cage wtype
 )
 
 missing=()

@@ -190,6 +190,20 @@ void CPommelotApp::WinHelp(unsigned long, unsigned int)
     QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
+void CPommelotApp::bringToFront(const QString& activationToken)
+{
+    CMainFrame* frame = m_pMainFrame.get();
+    if (!frame)
+        return;
+    // Qt's Wayland platform hands this token to the compositor with the activation request.
+    if (!activationToken.isEmpty())
+        qputenv("XDG_ACTIVATION_TOKEN", activationToken.toUtf8());
+    frame->setWindowState(frame->windowState() & ~Qt::WindowMinimized);
+    frame->show();
+    frame->raise();
+    frame->activateWindow();
+}
+
 void CPommelotApp::OnAppAbout()
 {
     CAboutDlg dlg(m_pMainFrame.get());

@@ -33,6 +33,10 @@ public:
     // Opens <program folder>/Help/Pommelot.htm in the desktop's browser.
     void WinHelp(unsigned long data = 0, unsigned int cmd = 0);
     void OnAppAbout();
+    // Another start of the program asked for this copy: shows the main window unminimised and
+    // asks the desktop to make it the active one (on Wayland with the launcher's activation
+    // token, when there is one).
+    void bringToFront(const QString& activationToken);
 
     // The profile's recent-file list (four entries, newest first): the only thing the program
     // keeps in its settings store.
