@@ -67,14 +67,12 @@ start_first() {
     sleep 1 # let start-up finish writing whatever it writes
 }
 
-# Starts another copy and checks that it gives way to the running one.
-second_start() {
-    local name=$1 before_files before_sem before_clients t0 t1 rc=0 ms
+# Starts another copy and checks that it gives way to the running one at once, changing no
+# file, not the log semaphore and no window of the screen but the running copy's.
+start_again() {
+    local name=$1 before_files before_sem t0 t1 rc=0 ms
     before_files=$(snapshot "$folder")
     before_sem=$(sem_id)
-    before_clients=$(client_count)
-    xdotool windowminimize --sync "$win"
-    [ "$(active_window)" != "$(printf '0x%x' "$win")" ] || fail "$name: still active after minimising"
     t0=$(date +%s%N)
     timeout 5 "$folder/pommelot" >"$folder.second.log" 2>&1 || rc=$?
     t1=$(date +%s%N)
@@ -85,16 +83,36 @@ second_start() {
     [ "$(snapshot "$folder")" = "$before_files" ] ||
         { diff <(echo "$before_files") <(snapshot "$folder") >&2 || true; fail "$name: the second start touched the program folder"; }
     [ "$(sem_id)" = "$before_sem" ] || fail "$name: the log semaphore was replaced or removed"
-    # The running window is back and in front; no other window came or went.
-    local i
+    echo "$name: second start ended after $ms ms"
+}
+
+second_start() {
+    local name=$1 before_clients xev i
+    before_clients=$(client_count)
+    # While the running window is in front, a second start shows nothing at all: no window
+    # is mapped on the screen, not even for a moment.
+    xev -root -event substructure >"$folder.xev" 2>&1 &
+    xev=$!
+    sleep 0.2
+    start_again "$name"
+    sleep 0.3
+    kill "$xev" 2>/dev/null
+    wait "$xev" 2>/dev/null || true
+    ! grep -q MapNotify "$folder.xev" || fail "$name: a window was shown during the second start"
+    # From the task bar, a second start brings the running window back and in front.
+    xdotool windowminimize --sync "$win"
+    [ "$(active_window)" != "$(printf '0x%x' "$win")" ] || fail "$name: still active after minimising"
+    start_again "$name (minimised)"
     for i in $(seq 1 30); do
         [ "$(active_window)" = "$(printf '0x%x' "$win")" ] && break
         sleep 0.1
     done
     [ "$(active_window)" = "$(printf '0x%x' "$win")" ] || fail "$name: the running window was not brought to the front"
-    xprop -id "$win" _NET_WM_STATE | grep -q HIDDEN && fail "$name: the running window stayed minimised"
+    if xprop -id "$win" _NET_WM_STATE | grep -q HIDDEN; then
+        fail "$name: the running window stayed minimised"
+    fi
     [ "$(client_count)" = "$before_clients" ] || fail "$name: the number of windows changed"
-    echo "$name: second start ended after $ms ms, running window in front"
+    echo "$name: running window back in front"
 }
 
 run_case() {
