@@ -244,6 +244,17 @@ void CMainFrame::OnFileSave()
     m_pView->setFocus();
 }
 
+void CMainFrame::setFullScreen(bool on)
+{
+    if (on == m_bFullScreen)
+        return;
+    m_bFullScreen = on;
+    if (on)
+        showFullScreen();
+    else
+        showNormal();
+}
+
 void CMainFrame::updateTitle()
 {
     setWindowTitle(m_pDocument->GetTitle() + QStringLiteral(" - Pommelot"));

@@ -29,6 +29,16 @@ public:
     // Whether a toolbar button's mode is built; buttons of the others stay disabled.
     static bool isModeAvailable(int commandId);
 
+    // Full screen on every monitor: the frame covers its screen (no title bar, the toolbar
+    // stays), every other screen gets a grey cover, the pointer stays on the covered screens
+    // and close requests are refused. Only the parent's gesture (or this call) leaves it.
+    void setFullScreen(bool on);
+    bool isFullScreen() const { return m_bFullScreen; }
+
+Q_SIGNALS:
+    // The parent's gesture has just left full screen.
+    void fullScreenLeft();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -44,4 +54,5 @@ private:
     CPommelotView* m_pView = nullptr;
     std::unique_ptr<CPommelotDoc> m_pDocument;
     bool m_bContextHelp = false;
+    bool m_bFullScreen = false;
 };
