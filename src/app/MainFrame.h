@@ -1,12 +1,20 @@
 #pragma once
 
+#include "components/PointerConfinement.h"
+
+#include <QList>
 #include <QMainWindow>
+#include <QPointer>
+#include <QTimer>
 #include <QToolBar>
 #include <memory>
 
 class CPommelotView;
 class CPommelotDoc;
 class QAction;
+class CCoverWindow;
+class CLeaveRing;
+class LeaveGesture;
 
 // The top-level window: the ten-button toolbar (modes, Settings, Help, About) and the play
 // view as its client. No menu bar, no status bar.
@@ -34,6 +42,10 @@ public:
     // and close requests are refused. Only the parent's gesture (or this call) leaves it.
     void setFullScreen(bool on);
     bool isFullScreen() const { return m_bFullScreen; }
+    // The grey windows over the other screens while full screen.
+    QList<CCoverWindow*> coverWindows() const;
+    LeaveGesture* leaveGesture() const { return m_pLeaveGesture; }
+    const CPointerConfinement& pointerConfinement() const { return m_pointer; }
 
 Q_SIGNALS:
     // The parent's gesture has just left full screen.
@@ -42,6 +54,8 @@ Q_SIGNALS:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     int OnCreate();
@@ -49,10 +63,27 @@ private:
     void updateTitle();
     void OnFileOpen();
     void OnFileSave();
+    // Covers every screen but the frame's, uncovers removed ones, places the frame and the
+    // pointer confinement again.
+    void syncScreens();
+    void scheduleScreenSync();
+    void onLeaveGestureCompleted();
+    void enableWindowCommands(bool enable);
 
     QToolBar* m_wndToolBar = nullptr;
     CPommelotView* m_pView = nullptr;
     std::unique_ptr<CPommelotDoc> m_pDocument;
     bool m_bContextHelp = false;
     bool m_bFullScreen = false;
+    QRect m_normalGeometry;
+    QRect m_confinedArea;
+    bool m_bToolBarMovable = true;
+    QList<QPointer<CCoverWindow>> m_covers;
+    LeaveGesture* m_pLeaveGesture = nullptr;
+    CLeaveRing* m_pLeaveRing = nullptr;
+    CPointerConfinement m_pointer;
+    // Screen changes are handled once the burst of notifications is over; a slow check
+    // catches what no notification reported.
+    QTimer m_screenSync;
+    QTimer m_screenWatch;
 };
