@@ -300,7 +300,7 @@ void CMainFrame::setFullScreen(bool on)
     m_bFullScreen = on;
     m_pLeaveGesture->reset();
     if (on) {
-        m_normalGeometry = geometry();
+        m_normalGeometry = saveGeometry();
         // The toolbar stays where a parent finds it: docked and fixed.
         if (m_wndToolBar) {
             m_bToolBarMovable = m_wndToolBar->isMovable();
@@ -325,8 +325,8 @@ void CMainFrame::setFullScreen(bool on)
             delete cover.data();
         m_covers.clear();
         showNormal();
-        if (m_normalGeometry.isValid())
-            setGeometry(m_normalGeometry);
+        if (!m_normalGeometry.isEmpty())
+            restoreGeometry(m_normalGeometry);
         if (m_wndToolBar)
             m_wndToolBar->setMovable(m_bToolBarMovable);
         enableWindowCommands(true);

@@ -75,7 +75,7 @@ private:
     std::unique_ptr<CPommelotDoc> m_pDocument;
     bool m_bContextHelp = false;
     bool m_bFullScreen = false;
-    QRect m_normalGeometry;
+    QByteArray m_normalGeometry;
     QRect m_confinedArea;
     bool m_bToolBarMovable = true;
     QList<QPointer<CCoverWindow>> m_covers;

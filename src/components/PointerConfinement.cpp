@@ -8,7 +8,7 @@
 
 CPointerConfinement::CPointerConfinement()
 {
-    m_renew.setInterval(1000);
+    m_renew.setInterval(500);
     QObject::connect(&m_renew, &QTimer::timeout, [this] { grab(); });
 }
 

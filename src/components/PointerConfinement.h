@@ -9,8 +9,9 @@ class QWidget;
 // Keeps the pointer inside the program's full-screen windows. On X11: an active pointer grab
 // for the frame's window (owner events, so the program's own windows get their clicks as usual
 // and nothing outside them gets any), confined to a helper window spanning the covered screens.
-// The grab is renewed every second: a popup of the toolkit releases it, and another client may
-// have held the pointer when it was first asked for. Without X11 it does nothing and says so.
+// The grab is renewed twice a second: a popup of the toolkit releases it, another client may
+// have held the pointer when it was first asked for, and the X server drops the confinement
+// (not the grab) whenever another client merely asks for the pointer. Without X11 it does nothing and says so.
 class CPointerConfinement
 {
 public:
