@@ -7,7 +7,8 @@
 #include <QWindow>
 
 CCoverWindow::CCoverWindow(QScreen* screen)
-    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus),
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus |
+                           Qt::WindowStaysOnTopHint),
       m_screen(screen)
 {
     setObjectName(QStringLiteral("CoverWindow"));

@@ -410,7 +410,15 @@ void CMainFrame::syncScreens()
             cover->cover();
         } else if (cover->geometry() != s->geometry() || !cover->isVisible()) {
             cover->cover();
+        } else {
+            // A window that another program mapped since must not stay above the cover.
+            cover->raise();
         }
+    }
+    // Another program's window took the front: the frame comes back over it.
+    if (!QApplication::activeWindow() && !QApplication::activeModalWidget()) {
+        raise();
+        activateWindow();
     }
     // The pointer stays on the covered screens.
     if (!m_pointer.isActive() || m_pointer.isHeld() == false || area != m_confinedArea) {
