@@ -7,11 +7,11 @@ packages=(
   # build
   cmake g++ make pkgconf ccache
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins libqt6svg6 libgl-dev
-  libsdl2-dev libsndfile1-dev libxcb1-dev libxcb-keysyms1-dev
+  libsdl2-dev libsndfile1-dev libxcb1-dev libxcb-keysyms1-dev libxcb-xtest0-dev
   # runtime
   fonts-liberation espeak-ng sox
   # tests
-  xvfb xauth xdotool x11-utils imagemagick clang libclang-rt-14-dev
+  xvfb xauth xdotool x11-utils x11-xserver-utils openbox imagemagick clang libclang-rt-14-dev
   desktop-file-utils appstream
   # the Debian package: its build, its checks, one copy at a time, the play session
   debhelper dpkg-dev lintian dbus-daemon openbox cage wtype

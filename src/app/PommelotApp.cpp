@@ -60,6 +60,7 @@ CPommelotApp::CPommelotApp(int& argc, char** argv) : QApplication(argc, argv)
     m_nSoundDelay = 0;
     m_bReverseWordOrder = false;
     m_bRandomizeWords = false;
+    m_bFullScreen = false;
 }
 
 CPommelotApp::~CPommelotApp()

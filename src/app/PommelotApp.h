@@ -56,6 +56,8 @@ public:
     QString m_strFontFace;
     int m_nFontWeight = 400;
     bool m_bFontItalic = false;
+    // Full screen on every monitor (the General page's Full Screen box); off at every start.
+    bool m_bFullScreen = false;
 
     // The seven sound folders, in the order they are created.
     static const char* const kSoundFolders[7];
