@@ -205,6 +205,17 @@ void CPommelotApp::bringToFront(const QString& activationToken)
     frame->activateWindow();
 }
 
+void CPommelotApp::startPlaySession()
+{
+    CMainFrame* frame = m_pMainFrame.get();
+    if (!frame)
+        return;
+    frame->setFullScreen(true);
+    // Queued: the frame finishes leaving full screen before the loop ends.
+    connect(frame, &CMainFrame::fullScreenLeft, this, &QCoreApplication::quit,
+            Qt::QueuedConnection);
+}
+
 void CPommelotApp::OnAppAbout()
 {
     CAboutDlg dlg(m_pMainFrame.get());

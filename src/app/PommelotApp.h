@@ -37,6 +37,12 @@ public:
     // asks the desktop to make it the active one (on Wayland with the launcher's activation
     // token, when there is one).
     void bringToFront(const QString& activationToken);
+    // The play session (the program alone in a kiosk compositor): the frame goes full screen,
+    // and when the parent's gesture leaves full screen the program ends, which ends the
+    // session. Call after InitInstance.
+    void startPlaySession();
+    // The command-line option that asks for the play session.
+    static constexpr const char* kPlaySessionOption = "--play-session";
 
     // The profile's recent-file list (four entries, newest first): the only thing the program
     // keeps in its settings store.

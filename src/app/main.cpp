@@ -24,6 +24,10 @@ int main(int argc, char** argv)
         app.ExitInstance();
         return 0;
     }
+    // The login screen's play session starts the program this way; a normal start keeps the
+    // window as it always was.
+    if (CPommelotApp::arguments().contains(QLatin1String(CPommelotApp::kPlaySessionOption)))
+        app.startPlaySession();
     const int rc = CPommelotApp::exec();
     const int exitRc = app.ExitInstance();
     return rc != 0 ? rc : exitRc;
