@@ -2,7 +2,7 @@
 # Builds the Debian package pommelot_<version>_<arch>.deb and puts it into OUT_DIR (default:
 # the source folder), ready for `sudo apt install ./pommelot_*.deb`.
 #   tools/build-package.sh [OUT_DIR]
-# Installs the build tools it needs first. The compiler cache is used when ccache is
+# Installs the build dependencies it lacks first. The compiler cache is used when ccache is
 # installed: CCACHE_DIR and CCACHE_BASEDIR are passed through, so a package built beside a
 # Release build with the same flags (see tools/package-flags.sh) compiles next to nothing.
 set -euo pipefail
@@ -11,8 +11,23 @@ src=$PWD
 out=${1:-$src}
 mkdir -p "$out"
 out=$(cd "$out" && pwd)
+# The package's build dependencies (debian/control), and the tools that read them.
 if [ "${POMMELOT_SKIP_DEPS:-0}" != 1 ]; then
-    bash tools/install-deps.sh
+    SUDO=""
+    [ "$(id -u)" -eq 0 ] || SUDO="sudo"
+    export DEBIAN_FRONTEND=noninteractive
+    if ! command -v dpkg-checkbuilddeps >/dev/null || ! command -v dh >/dev/null; then
+        $SUDO apt-get update -qq
+        $SUDO apt-get install -y -qq --no-install-recommends dpkg-dev debhelper
+    fi
+    unmet=$(dpkg-checkbuilddeps 2>&1 | sed -n 's/.*Unmet build dependencies: //p' |
+        sed 's/([^)]*)//g; s/|[^ ]*//g') || true
+    if [ -n "$unmet" ]; then
+        echo "Installing the build dependencies: $unmet"
+        $SUDO apt-get update -qq
+        # shellcheck disable=SC2086
+        $SUDO apt-get install -y -qq --no-install-recommends $unmet
+    fi
 fi
 version=$(dpkg-parsechangelog -S Version)
 arch=$(dpkg-architecture -q DEB_HOST_ARCH)
