@@ -14,7 +14,7 @@ packages=(
   xvfb xauth xdotool x11-utils x11-xserver-utils openbox imagemagick clang libclang-rt-14-dev
   desktop-file-utils appstream
   # the Debian package: its build, its checks, one copy at a time, the play session
-  debhelper dpkg-dev lintian dbus-daemon cage wtype
+  debhelper dpkg-dev lintian dbus-daemon cage
 )
 
 missing=()

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The play session as a parent's login screen starts it: the session entry's command (cage
-# running the program) started as an unprivileged user on a headless output, with the
-# program taken from the unpacked package. Checks run as that user by play-session-user.sh:
+# running the program) started as an unprivileged user, with no display of its own (cage's
+# output is a window in a private Xvfb), and the program taken from the unpacked package. Checks run as that user by play-session-user.sh:
 # the program is cage's only client and covers the output, a key is heard, a VT-switch key
 # switches nothing, and leaving full screen with the parent's gesture ends the program and cage.
 #   play-session-test.sh DEB     (as root: the user is made by tools/as-test-user.sh)
@@ -15,7 +15,7 @@ cleanup() { [ -n "${POMMELOT_KEEP_STAGE:-}" ] || rm -rf "$stage"; }
 trap cleanup EXIT
 chmod 0755 "$stage"
 dpkg-deb -x "$deb" "$stage/root"
-cp "$here/play-session-user.sh" "$stage/"
+cp "$here/play-session-user.sh" "$here/wayland-cover.awk" "$stage/"
 mkdir -m 0777 "$stage/out"
 mkdir "$stage/home"
 bash "$here/../../tools/as-test-user.sh" true # makes the user
