@@ -74,9 +74,8 @@ bool SingleInstance::claim()
     if (!m_busChosen) {
         // Only a bus the session really has: with neither an address nor the user bus socket,
         // asking for the session bus would start a bus of its own for this one program.
-        const bool hasBus =
-            !qEnvironmentVariable("DBUS_SESSION_BUS_ADDRESS").isEmpty() ||
-            QFileInfo(runtimeFolder() + QStringLiteral("/bus")).exists();
+        const bool hasBus = !qEnvironmentVariable("DBUS_SESSION_BUS_ADDRESS").isEmpty() ||
+                            QFileInfo(runtimeFolder() + QStringLiteral("/bus")).exists();
         if (hasBus)
             m_bus = QDBusConnection::sessionBus();
         m_busChosen = true;
@@ -111,9 +110,8 @@ bool SingleInstance::claimOnBus()
         m_claimed = true;
         return true;
     }
-    QDBusMessage call = QDBusMessage::createMethodCall(m_appId, objectPath(),
-                                                       QLatin1String(kInterface),
-                                                       QStringLiteral("Activate"));
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        m_appId, objectPath(), QLatin1String(kInterface), QStringLiteral("Activate"));
     call << platformData();
     m_bus.call(call, QDBus::Block, kRequestTimeoutMs);
     return false;
@@ -146,8 +144,7 @@ bool SingleInstance::claimLockFile()
                 connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
                     if (!socket->canReadLine())
                         return;
-                    const QString token =
-                        QString::fromUtf8(socket->readLine(4096)).trimmed();
+                    const QString token = QString::fromUtf8(socket->readLine(4096)).trimmed();
                     QVariantMap data;
                     if (!token.isEmpty())
                         data.insert(QLatin1String(kTokenKey), token);

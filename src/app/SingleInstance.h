@@ -18,15 +18,27 @@ class SingleInstance : public QObject
 {
     Q_OBJECT
 public:
-    enum class Backend { SessionBus, LockFile };
+    enum class Backend
+    {
+        SessionBus,
+        LockFile
+    };
 
     // `appId` names the bus name, its object path and the lock and socket files.
     explicit SingleInstance(const QString& appId, QObject* parent = nullptr);
     ~SingleInstance() override;
 
     // Tests only: use this bus connection (or none: the lock file) and this runtime folder.
-    void setBus(const QDBusConnection& bus) { m_bus = bus; m_busChosen = true; }
-    void setNoBus() { m_bus = QDBusConnection(QString()); m_busChosen = true; }
+    void setBus(const QDBusConnection& bus)
+    {
+        m_bus = bus;
+        m_busChosen = true;
+    }
+    void setNoBus()
+    {
+        m_bus = QDBusConnection(QString());
+        m_busChosen = true;
+    }
     void setRuntimeFolder(const QString& folder) { m_runtimeFolder = folder; }
 
     // True: this is the one running copy; keep the object alive for as long as the program

@@ -142,8 +142,7 @@ private Q_SLOTS:
     {
         auto* first = new SingleInstance(appId());
         {
-            QDBusConnection busA =
-                QDBusConnection::connectToBus(m_busAddress, QStringLiteral("c"));
+            QDBusConnection busA = QDBusConnection::connectToBus(m_busAddress, QStringLiteral("c"));
             first->setBus(busA);
             QVERIFY(first->claim());
         }
