@@ -38,7 +38,7 @@ if [ ! -f build-release/CMakeCache.txt ]; then
 fi
 rm -rf build-package
 mkdir -p build-package
-CCACHE_STATSLOG=$PWD/build-package/ccache.stats POMMELOT_SKIP_DEPS=1 \
+CCACHE_STATSLOG=$PWD/build-package/ccache.stats \
   bash tools/build-package.sh build-package >build-package/build.log 2>&1 ||
   { tail -50 build-package/build.log; exit 1; }
 CCACHE_STATSLOG=$PWD/build-package/ccache.stats ccache --show-log-stats 2>/dev/null |
