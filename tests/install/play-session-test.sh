@@ -11,6 +11,7 @@ deb=$(realpath "$1")
 # Everything the user needs is staged into a world-readable folder: the tree itself may sit
 # where that user cannot read (a clone under /root).
 stage=$(mktemp -d /tmp/pommelot-play-session.XXXXXX)
+# POMMELOT_KEEP_STAGE=1 keeps the staged files and logs for a look after a failure.
 cleanup() { [ -n "${POMMELOT_KEEP_STAGE:-}" ] || rm -rf "$stage"; }
 trap cleanup EXIT
 chmod 0755 "$stage"
