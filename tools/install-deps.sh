@@ -7,17 +7,19 @@ packages=(
   # build
   cmake g++ make pkgconf ccache
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins libqt6svg6 libgl-dev
-  libsdl2-dev libsndfile1-dev libxcb1-dev libxcb-keysyms1-dev
+  libsdl2-dev libsndfile1-dev libxcb1-dev libxcb-keysyms1-dev libxcb-xtest0-dev
   # keyboard lock: X11 server keys and screen saver, Wayland protocols, D-Bus inhibitors
   libx11-dev libxcb-screensaver0-dev qt6-base-private-dev qt6-wayland qt6-wayland-dev
   qt6-wayland-dev-tools wayland-protocols libwayland-dev
   # runtime
   fonts-liberation espeak-ng sox
   # tests
-  xvfb xauth xdotool x11-utils imagemagick clang libclang-rt-14-dev
+  xvfb xauth xdotool x11-utils x11-xserver-utils imagemagick clang libclang-rt-14-dev
   desktop-file-utils appstream
   # keyboard-lock tests: window manager, compositor, virtual keyboard, keymap dump, private bus
   openbox sway wtype x11-xkb-utils dbus
+  # the Debian package: its build, its checks, one copy at a time, the play session
+  debhelper dpkg-dev lintian dbus-daemon cage
 )
 
 missing=()

@@ -2,12 +2,17 @@
 # Installs what is missing, then builds and runs the whole test suite:
 #  1. the libFuzzer target for the word-list loader (clang), a short run;
 #  2. the drawing-thread tests under ThreadSanitizer;
-#  3. everything with AddressSanitizer + UndefinedBehaviorSanitizer and -Werror.
+#  3. the Debian package: built (from the Release build's compiler cache), checked with lintian
+#     and for its contents, started unpacked, and its play session run in cage;
+#  4. everything with AddressSanitizer + UndefinedBehaviorSanitizer and -Werror.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/install-deps.sh
 jobs=$(nproc)
 export CCACHE_DIR=${CCACHE_DIR:-$PWD/.cache/ccache}
+# Paths below this folder are hashed relative to it, so builds in different folders (the
+# Release build and the package build) share cached objects.
+export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$PWD}
 
 echo "== Fuzzing the word-list loader"
 cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \
@@ -22,6 +27,25 @@ thread_tests=$(sed -n 's/^ *\(tst_[a-z0-9_]*\).*/\1/p' tests/thread-tests.txt)
 # shellcheck disable=SC2086
 cmake --build build-tsan -j"$jobs" --target $thread_tests
 ctest --test-dir build-tsan --output-on-failure -R "^($(echo $thread_tests | tr ' ' '|'))\$"
+
+echo "== Debian package"
+# The package build compiles with Debian's flags; a Release build configured through
+# tools/package-flags.sh has compiled the same objects already, so they come from the cache.
+if [ ! -f build-release/CMakeCache.txt ]; then
+  tools/package-flags.sh cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release \
+    -DPOMMELOT_BUILD_TESTS=OFF -DPOMMELOT_BUILD_BENCH=OFF >/dev/null
+  cmake --build build-release -j"$jobs"
+fi
+rm -rf build-package
+mkdir -p build-package
+CCACHE_STATSLOG=$PWD/build-package/ccache.stats \
+  bash tools/build-package.sh build-package >build-package/build.log 2>&1 ||
+  { tail -50 build-package/build.log; exit 1; }
+CCACHE_STATSLOG=$PWD/build-package/ccache.stats ccache --show-log-stats 2>/dev/null |
+  grep -m1 'Hits:' | sed 's/^ */Compiler cache of the package build: /' || true
+deb=$(ls build-package/pommelot_*.deb)
+tools/xvfb-run-test.sh bash tests/install/package-test.sh "$deb"
+bash tests/install/play-session-test.sh "$deb"
 
 echo "== Whole suite with AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Debug -DPOMMELOT_WERROR=ON \

@@ -1,6 +1,9 @@
 #include "app/MainFrame.h"
 
 #include "app/CommandIds.h"
+#include "app/CoverWindow.h"
+#include "app/LeaveGesture.h"
+#include "app/LeaveRing.h"
 #include "app/PommelotApp.h"
 #include "app/PommelotDoc.h"
 #include "app/PommelotView.h"
@@ -8,10 +11,14 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QFileDialog>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QShortcut>
+#include <QWindow>
 
 namespace {
 struct ButtonInfo
@@ -57,6 +64,26 @@ int modeForCommand(int id)
     }
 }
 
+// Commands that open a window of their own (a dialog, the browser): a child could reach the
+// desktop through them, so they wait until full screen is left.
+bool opensWindow(int id)
+{
+    switch (id) {
+    case ID_SETTINGS:
+    case ID_HELP:
+    case ID_HELP_FINDER:
+    case ID_DEFAULT_HELP:
+    case ID_CONTEXT_HELP:
+    case ID_CREDITS:
+    case ID_APP_ABOUT:
+    case ID_FILE_OPEN:
+    case ID_FILE_SAVE:
+        return true;
+    default:
+        return false;
+    }
+}
+
 bool isWithin(QObject* object, const QWidget* ancestor)
 {
     for (QObject* o = object; o; o = o->parent()) {
@@ -73,11 +100,28 @@ CMainFrame::CMainFrame() : m_pDocument(std::make_unique<CPommelotDoc>())
     setWindowIcon(QIcon(QStringLiteral(":/icons/pommelot.svg")));
     // A right click on the toolbar must not offer to hide it.
     setContextMenuPolicy(Qt::PreventContextMenu);
+
+    m_pLeaveGesture = new LeaveGesture(this);
+    connect(m_pLeaveGesture, &LeaveGesture::completed, this, &CMainFrame::onLeaveGestureCompleted);
+    m_pLeaveRing = new CLeaveRing(this);
+    connect(m_pLeaveGesture, &LeaveGesture::progressChanged, m_pLeaveRing,
+            &CLeaveRing::setProgress);
+    m_screenSync.setSingleShot(true);
+    m_screenSync.setInterval(150);
+    connect(&m_screenSync, &QTimer::timeout, this, &CMainFrame::syncScreens);
+    m_screenWatch.setInterval(700);
+    connect(&m_screenWatch, &QTimer::timeout, this, &CMainFrame::syncScreens);
+    connect(qApp, &QGuiApplication::screenAdded, this, &CMainFrame::scheduleScreenSync);
+    connect(qApp, &QGuiApplication::screenRemoved, this, &CMainFrame::scheduleScreenSync);
 }
 
 CMainFrame::~CMainFrame()
 {
     qApp->removeEventFilter(this);
+    m_pointer.release();
+    for (const QPointer<CCoverWindow>& cover : m_covers)
+        delete cover.data();
+    m_covers.clear();
     // The view goes before the frame's other children: it stops what plays or draws into it.
     delete m_pView;
     m_pView = nullptr;
@@ -174,6 +218,8 @@ QAction* CMainFrame::action(int commandId) const
 
 void CMainFrame::OnCommand(int commandId)
 {
+    if (m_bFullScreen && opensWindow(commandId))
+        return;
     const int mode = modeForCommand(commandId);
     if (mode >= 0) {
         m_pView->SwitchMode(mode);
@@ -182,6 +228,8 @@ void CMainFrame::OnCommand(int commandId)
     switch (commandId) {
     case ID_SETTINGS:
         m_pView->OnSettings();
+        // The General page's Full Screen box takes effect when the sheet closes.
+        setFullScreen(AfxGetApp()->m_bFullScreen);
         break;
     case ID_HELP:
     case ID_HELP_FINDER:
@@ -244,6 +292,171 @@ void CMainFrame::OnFileSave()
     m_pView->setFocus();
 }
 
+void CMainFrame::setFullScreen(bool on)
+{
+    AfxGetApp()->m_bFullScreen = on;
+    if (on == m_bFullScreen)
+        return;
+    m_bFullScreen = on;
+    m_pLeaveGesture->reset();
+    if (on) {
+        m_normalGeometry = saveGeometry();
+        // The toolbar stays where a parent finds it: docked and fixed.
+        if (m_wndToolBar) {
+            m_bToolBarMovable = m_wndToolBar->isMovable();
+            if (m_wndToolBar->isFloating())
+                addToolBar(Qt::TopToolBarArea, m_wndToolBar);
+            m_wndToolBar->setMovable(false);
+        }
+        enableWindowCommands(false);
+        showFullScreen();
+        syncScreens();
+        m_screenWatch.start();
+        activateWindow();
+        if (m_pView)
+            m_pView->setFocus();
+    } else {
+        m_screenWatch.stop();
+        m_screenSync.stop();
+        m_pointer.release();
+        if (m_pLeaveRing)
+            m_pLeaveRing->setProgress(0.0);
+        for (const QPointer<CCoverWindow>& cover : m_covers)
+            delete cover.data();
+        m_covers.clear();
+        showNormal();
+        if (!m_normalGeometry.isEmpty())
+            restoreGeometry(m_normalGeometry);
+        if (m_wndToolBar)
+            m_wndToolBar->setMovable(m_bToolBarMovable);
+        enableWindowCommands(true);
+        activateWindow();
+        if (m_pView)
+            m_pView->setFocus();
+    }
+}
+
+QList<CCoverWindow*> CMainFrame::coverWindows() const
+{
+    QList<CCoverWindow*> list;
+    for (const QPointer<CCoverWindow>& cover : m_covers) {
+        if (cover)
+            list << cover.data();
+    }
+    return list;
+}
+
+void CMainFrame::enableWindowCommands(bool enable)
+{
+    for (int id : {ID_SETTINGS, ID_HELP, ID_CREDITS}) {
+        if (QAction* a = action(id))
+            a->setEnabled(enable && isModeAvailable(id));
+    }
+}
+
+void CMainFrame::scheduleScreenSync()
+{
+    if (m_bFullScreen)
+        m_screenSync.start();
+}
+
+void CMainFrame::syncScreens()
+{
+    if (!m_bFullScreen)
+        return;
+    QScreen* own = windowHandle() ? windowHandle()->screen() : screen();
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    if (!own || !screens.contains(own))
+        own = screens.isEmpty() ? nullptr : screens.first();
+    if (!own)
+        return;
+    // The frame fills its own screen.
+    if (windowHandle() && windowHandle()->screen() != own)
+        windowHandle()->setScreen(own);
+    if (geometry() != own->geometry() || !QWidget::isFullScreen()) {
+        setGeometry(own->geometry());
+        showFullScreen();
+    }
+
+    // Covers whose screen went away, or that sit on the frame's screen, go.
+    for (auto it = m_covers.begin(); it != m_covers.end();) {
+        CCoverWindow* cover = it->data();
+        if (!cover || !cover->coveredScreen() || cover->coveredScreen() == own ||
+            !screens.contains(cover->coveredScreen())) {
+            delete cover;
+            it = m_covers.erase(it);
+        } else {
+            ++it;
+        }
+    }
+    QRect area = own->geometry();
+    for (QScreen* s : screens) {
+        area |= s->geometry();
+        if (s == own)
+            continue;
+        CCoverWindow* cover = nullptr;
+        for (const QPointer<CCoverWindow>& c : m_covers) {
+            if (c && c->coveredScreen() == s)
+                cover = c.data();
+        }
+        if (!cover) {
+            cover = new CCoverWindow(s);
+            connect(cover, &CCoverWindow::coverClicked, this, [this] {
+                activateWindow();
+                if (m_pView)
+                    m_pView->setFocus();
+            });
+            m_covers << cover;
+            cover->cover();
+        } else if (cover->geometry() != s->geometry() || !cover->isVisible()) {
+            cover->cover();
+        } else {
+            // A window that another program mapped since must not stay above the cover.
+            cover->raise();
+        }
+    }
+    // Another program's window took the front: the frame comes back over it.
+    if (!QApplication::activeWindow() && !QApplication::activeModalWidget()) {
+        raise();
+        activateWindow();
+    }
+    // The pointer stays on the covered screens.
+    if (!m_pointer.isActive() || m_pointer.isHeld() == false || area != m_confinedArea) {
+        m_confinedArea = area;
+        m_pointer.confine(this, area);
+    }
+}
+
+void CMainFrame::onLeaveGestureCompleted()
+{
+    if (!m_bFullScreen)
+        return;
+    setFullScreen(false);
+    Q_EMIT fullScreenLeft();
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event)
+{
+    // While full screen a close request (the window manager's close, Alt+F4) does not end
+    // the program; the parent's gesture leaves full screen first.
+    if (m_bFullScreen) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
+}
+
+void CMainFrame::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow())
+        m_pLeaveGesture->reset();
+    // A window manager that takes full screen away (or minimises) gets it back.
+    if (event->type() == QEvent::WindowStateChange && m_bFullScreen &&
+        !(windowState() & Qt::WindowFullScreen))
+        scheduleScreenSync();
+}
+
 void CMainFrame::updateTitle()
 {
     setWindowTitle(m_pDocument->GetTitle() + QStringLiteral(" - Pommelot"));
@@ -252,6 +465,14 @@ void CMainFrame::updateTitle()
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
 {
     const QEvent::Type t = event->type();
+    // The parent's chord is watched where a key first arrives (a key event that travels on
+    // to the parents passes this filter again).
+    if (m_bFullScreen && (t == QEvent::KeyPress || t == QEvent::KeyRelease) &&
+        watched->isWidgetType()) {
+        QWidget* first = QApplication::focusWidget();
+        if (watched == first || (!first && watched == this))
+            m_pLeaveGesture->feed(static_cast<QKeyEvent*>(event));
+    }
     const bool press = t == QEvent::MouseButtonPress || t == QEvent::MouseButtonDblClick;
     const bool mouse = press || t == QEvent::MouseButtonRelease;
     if (mouse && m_bContextHelp && press) {

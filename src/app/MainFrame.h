@@ -1,12 +1,20 @@
 #pragma once
 
+#include "components/PointerConfinement.h"
+
+#include <QList>
 #include <QMainWindow>
+#include <QPointer>
+#include <QTimer>
 #include <QToolBar>
 #include <memory>
 
 class CPommelotView;
 class CPommelotDoc;
 class QAction;
+class CCoverWindow;
+class CLeaveRing;
+class LeaveGesture;
 
 // The top-level window: the ten-button toolbar (modes, Settings, Help, About) and the play
 // view as its client. No menu bar, no status bar.
@@ -29,9 +37,25 @@ public:
     // Whether a toolbar button's mode is built; buttons of the others stay disabled.
     static bool isModeAvailable(int commandId);
 
+    // Full screen on every monitor: the frame covers its screen (no title bar, the toolbar
+    // stays), every other screen gets a grey cover, the pointer stays on the covered screens
+    // and close requests are refused. Only the parent's gesture (or this call) leaves it.
+    void setFullScreen(bool on);
+    bool isFullScreen() const { return m_bFullScreen; }
+    // The grey windows over the other screens while full screen.
+    QList<CCoverWindow*> coverWindows() const;
+    LeaveGesture* leaveGesture() const { return m_pLeaveGesture; }
+    const CPointerConfinement& pointerConfinement() const { return m_pointer; }
+
+Q_SIGNALS:
+    // The parent's gesture has just left full screen.
+    void fullScreenLeft();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     int OnCreate();
@@ -39,9 +63,27 @@ private:
     void updateTitle();
     void OnFileOpen();
     void OnFileSave();
+    // Covers every screen but the frame's, uncovers removed ones, places the frame and the
+    // pointer confinement again.
+    void syncScreens();
+    void scheduleScreenSync();
+    void onLeaveGestureCompleted();
+    void enableWindowCommands(bool enable);
 
     QToolBar* m_wndToolBar = nullptr;
     CPommelotView* m_pView = nullptr;
     std::unique_ptr<CPommelotDoc> m_pDocument;
     bool m_bContextHelp = false;
+    bool m_bFullScreen = false;
+    QByteArray m_normalGeometry;
+    QRect m_confinedArea;
+    bool m_bToolBarMovable = true;
+    QList<QPointer<CCoverWindow>> m_covers;
+    LeaveGesture* m_pLeaveGesture = nullptr;
+    CLeaveRing* m_pLeaveRing = nullptr;
+    CPointerConfinement m_pointer;
+    // Screen changes are handled once the burst of notifications is over; a slow check
+    // catches what no notification reported.
+    QTimer m_screenSync;
+    QTimer m_screenWatch;
 };

@@ -60,6 +60,7 @@ CPommelotApp::CPommelotApp(int& argc, char** argv) : QApplication(argc, argv)
     m_nSoundDelay = 0;
     m_bReverseWordOrder = false;
     m_bRandomizeWords = false;
+    m_bFullScreen = false;
 }
 
 CPommelotApp::~CPommelotApp()
@@ -188,6 +189,31 @@ void CPommelotApp::WinHelp(unsigned long, unsigned int)
 {
     const QString path = GetProgramFolder() + QStringLiteral("/Help/Pommelot.htm");
     QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+void CPommelotApp::bringToFront(const QString& activationToken)
+{
+    CMainFrame* frame = m_pMainFrame.get();
+    if (!frame)
+        return;
+    // Qt's Wayland platform hands this token to the compositor with the activation request.
+    if (!activationToken.isEmpty())
+        qputenv("XDG_ACTIVATION_TOKEN", activationToken.toUtf8());
+    frame->setWindowState(frame->windowState() & ~Qt::WindowMinimized);
+    frame->show();
+    frame->raise();
+    frame->activateWindow();
+}
+
+void CPommelotApp::startPlaySession()
+{
+    CMainFrame* frame = m_pMainFrame.get();
+    if (!frame)
+        return;
+    frame->setFullScreen(true);
+    // Queued: the frame finishes leaving full screen before the loop ends.
+    connect(frame, &CMainFrame::fullScreenLeft, this, &QCoreApplication::quit,
+            Qt::QueuedConnection);
 }
 
 void CPommelotApp::OnAppAbout()

@@ -33,6 +33,16 @@ public:
     // Opens <program folder>/Help/Pommelot.htm in the desktop's browser.
     void WinHelp(unsigned long data = 0, unsigned int cmd = 0);
     void OnAppAbout();
+    // Another start of the program asked for this copy: shows the main window unminimised and
+    // asks the desktop to make it the active one (on Wayland with the launcher's activation
+    // token, when there is one).
+    void bringToFront(const QString& activationToken);
+    // The play session (the program alone in a kiosk compositor): the frame goes full screen,
+    // and when the parent's gesture leaves full screen the program ends, which ends the
+    // session. Call after InitInstance.
+    void startPlaySession();
+    // The command-line option that asks for the play session.
+    static constexpr const char* kPlaySessionOption = "--play-session";
 
     // The profile's recent-file list (four entries, newest first): the only thing the program
     // keeps in its settings store.
@@ -52,6 +62,8 @@ public:
     QString m_strFontFace;
     int m_nFontWeight = 400;
     bool m_bFontItalic = false;
+    // Full screen on every monitor (the General page's Full Screen box); off at every start.
+    bool m_bFullScreen = false;
 
     // The seven sound folders, in the order they are created.
     static const char* const kSoundFolders[7];

@@ -5,6 +5,8 @@
 #include "components/lock/LockStatus.h"
 #include "settings/MyFontDlg.h"
 
+#include "app/LeaveGesture.h"
+
 #include "ui_GeneralPage.h"
 
 #include <cstdlib>
@@ -20,6 +22,9 @@ CGeneralPropPg::CGeneralPropPg(QWidget* parent)
     m_strDelay = QString::number(app->m_nSoundDelay, 10);
     m_bReverseOrder = app->m_bReverseWordOrder;
     m_bRandomize = app->m_bRandomizeWords;
+    m_bFullScreen = app->m_bFullScreen;
+    ui->fullScreenHint->setText(tr("Covers every screen. To leave, hold %1 for three seconds.")
+                                    .arg(LeaveGesture::chordText()));
     connect(ui->fontButton, &QAbstractButton::clicked, this, &CGeneralPropPg::OnChangeFont);
     // What the keyboard lock holds on this desktop, kept up to date while the page is open.
     ui->lockStatus->setText(KeyLockStatusText());
@@ -39,6 +44,7 @@ bool CGeneralPropPg::DoDataExchange(bool bSaveAndValidate)
         m_strDelay = ui->delay->currentIndex() >= 0 ? ui->delay->currentText() : QString();
         m_bReverseOrder = ui->reverseOrder->isChecked();
         m_bRandomize = ui->randomize->isChecked();
+        m_bFullScreen = ui->fullScreen->isChecked();
     } else {
         ui->enableAudio->setChecked(m_bEnableAudio);
         ui->lockKeyboard->setChecked(m_bKeyboardLock);
@@ -50,6 +56,7 @@ bool CGeneralPropPg::DoDataExchange(bool bSaveAndValidate)
             ui->delay->setCurrentIndex(item);
         ui->reverseOrder->setChecked(m_bReverseOrder);
         ui->randomize->setChecked(m_bRandomize);
+        ui->fullScreen->setChecked(m_bFullScreen);
     }
     return true;
 }
@@ -62,6 +69,8 @@ void CGeneralPropPg::OnOK()
     app->m_nSoundDelay = std::atoi(m_strDelay.toLatin1().constData());
     app->m_bReverseWordOrder = m_bReverseOrder;
     app->m_bRandomizeWords = m_bRandomize;
+    // The frame switches when the sheet has closed.
+    app->m_bFullScreen = m_bFullScreen;
     CMyPropertyPage::OnOK();
 }
 

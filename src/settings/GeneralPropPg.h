@@ -25,6 +25,7 @@ public:
         IDC_REVERSE_ORDER = 1036,
         IDC_DELAY = 1037,
         IDC_RANDOMIZE = 1038,
+        IDC_FULL_SCREEN = 1040,
     };
 
     explicit CGeneralPropPg(QWidget* parent = nullptr);
@@ -41,6 +42,7 @@ public:
     QString m_strDelay;
     bool m_bReverseOrder = false;
     bool m_bRandomize = false;
+    bool m_bFullScreen = false;
 
 public Q_SLOTS:
     void OnChangeFont();

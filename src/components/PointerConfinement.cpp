@@ -1,0 +1,91 @@
+#include "components/PointerConfinement.h"
+
+#include "components/X11Connection.h"
+
+#include <QWidget>
+#include <QWindow>
+#include <cstdlib>
+
+CPointerConfinement::CPointerConfinement()
+{
+    m_renew.setInterval(500);
+    QObject::connect(&m_renew, &QTimer::timeout, [this] { grab(); });
+}
+
+CPointerConfinement::~CPointerConfinement()
+{
+    release();
+}
+
+bool CPointerConfinement::isSupported()
+{
+    return x11Connection() != nullptr;
+}
+
+void CPointerConfinement::confine(QWidget* window, const QRect& area)
+{
+    xcb_connection_t* c = x11Connection();
+    m_window = window;
+    m_area = area;
+    if (!c || !window)
+        return;
+    const qreal ratio = window->devicePixelRatioF();
+    const QRect native(QPoint(qRound(area.x() * ratio), qRound(area.y() * ratio)),
+                       QSize(qRound(area.width() * ratio), qRound(area.height() * ratio)));
+    const xcb_window_t root = x11RootWindow(window);
+    if (m_confineWindow == XCB_WINDOW_NONE) {
+        // An input-only window at the bottom of the stack: it is never on top of anything, so
+        // it takes no input itself; it only gives the grab its bounds.
+        m_confineWindow = xcb_generate_id(c);
+        const uint32_t values[] = {1};
+        xcb_create_window(c, 0, m_confineWindow, root, 0, 0, 1, 1, 0, XCB_WINDOW_CLASS_INPUT_ONLY,
+                          XCB_COPY_FROM_PARENT, XCB_CW_OVERRIDE_REDIRECT, values);
+    }
+    const uint32_t geometry[] = {uint32_t(native.x()), uint32_t(native.y()),
+                                 uint32_t(qMax(1, native.width())),
+                                 uint32_t(qMax(1, native.height())), XCB_STACK_MODE_BELOW};
+    xcb_configure_window(c, m_confineWindow,
+                         XCB_CONFIG_WINDOW_X | XCB_CONFIG_WINDOW_Y | XCB_CONFIG_WINDOW_WIDTH |
+                             XCB_CONFIG_WINDOW_HEIGHT | XCB_CONFIG_WINDOW_STACK_MODE,
+                         geometry);
+    xcb_map_window(c, m_confineWindow);
+    xcb_flush(c);
+    grab();
+    m_renew.start();
+}
+
+bool CPointerConfinement::grab()
+{
+    xcb_connection_t* c = x11Connection();
+    if (!c || !m_window || !m_window->window()->windowHandle()) {
+        m_bHeld = false;
+        return false;
+    }
+    const auto grabWindow = static_cast<xcb_window_t>(m_window->window()->windowHandle()->winId());
+    // No event mask: with owner events, the program's windows get their events through their
+    // own selections, and events outside them are discarded.
+    xcb_grab_pointer_reply_t* reply = xcb_grab_pointer_reply(
+        c,
+        xcb_grab_pointer(c, 1, grabWindow, 0, XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC,
+                         m_confineWindow, XCB_CURSOR_NONE, XCB_CURRENT_TIME),
+        nullptr);
+    m_bHeld = reply && reply->status == XCB_GRAB_STATUS_SUCCESS;
+    std::free(reply);
+    return m_bHeld;
+}
+
+void CPointerConfinement::release()
+{
+    m_renew.stop();
+    xcb_connection_t* c = x11Connection();
+    if (c) {
+        if (m_bHeld)
+            xcb_ungrab_pointer(c, XCB_CURRENT_TIME);
+        if (m_confineWindow != XCB_WINDOW_NONE)
+            xcb_destroy_window(c, m_confineWindow);
+        xcb_flush(c);
+    }
+    m_confineWindow = XCB_WINDOW_NONE;
+    m_bHeld = false;
+    m_window = nullptr;
+}

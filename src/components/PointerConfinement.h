@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QRect>
+#include <QTimer>
+#include <xcb/xcb.h>
+
+class QWidget;
+
+// Keeps the pointer inside the program's full-screen windows. On X11: an active pointer grab
+// for the frame's window (owner events, so the program's own windows get their clicks as usual
+// and nothing outside them gets any), confined to a helper window spanning the covered screens.
+// The grab is renewed twice a second: a popup of the toolkit releases it, another client may
+// have held the pointer when it was first asked for, and the X server drops the confinement
+// (not the grab) whenever another client merely asks for the pointer. Without X11 it does nothing and says so.
+class CPointerConfinement
+{
+public:
+    CPointerConfinement();
+    ~CPointerConfinement();
+    CPointerConfinement(const CPointerConfinement&) = delete;
+    CPointerConfinement& operator=(const CPointerConfinement&) = delete;
+
+    // Confines the pointer to `area` (global coordinates of the screens the program covers)
+    // for `window`'s top level; called again with a new area after screens change.
+    void confine(QWidget* window, const QRect& area);
+    void release();
+
+    bool isActive() const { return m_window != nullptr; }
+    // Whether the server granted the grab the last time it was asked.
+    bool isHeld() const { return m_bHeld; }
+    // Whether this desktop lets the program confine the pointer at all.
+    static bool isSupported();
+
+private:
+    bool grab();
+
+    QWidget* m_window = nullptr;
+    QRect m_area;
+    xcb_window_t m_confineWindow = XCB_WINDOW_NONE;
+    bool m_bHeld = false;
+    QTimer m_renew;
+};
