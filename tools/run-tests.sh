@@ -2,12 +2,17 @@
 # Installs what is missing, then builds and runs the whole test suite:
 #  1. the libFuzzer target for the word-list loader (clang), a short run;
 #  2. the drawing-thread tests under ThreadSanitizer;
-#  3. everything with AddressSanitizer + UndefinedBehaviorSanitizer and -Werror.
+#  3. everything with AddressSanitizer + UndefinedBehaviorSanitizer and -Werror;
+#  4. the Release build the README tells parents to make, with its tests once, which also
+#     install it into a temporary prefix and start the installed program.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/install-deps.sh
 jobs=$(nproc)
 export CCACHE_DIR=${CCACHE_DIR:-$PWD/.cache/ccache}
+# Paths inside the tree hash as relative ones, so another build folder (or a clone elsewhere)
+# finds what an earlier build compiled.
+export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$PWD}
 
 echo "== Fuzzing the word-list loader"
 cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \
@@ -28,3 +33,12 @@ cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Debug -DPOMMELOT_WERROR=ON \
   -DPOMMELOT_SANITIZE=address >/dev/null
 cmake --build build-test -j"$jobs"
 ctest --test-dir build-test --output-on-failure -j"$jobs"
+
+echo "== The parents' build: Release, as the README configures it"
+started=$(date +%s)
+cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build-release -j"$jobs"
+echo "Release build took $(($(date +%s) - started)) s"
+# Among its tests, install_and_seed runs cmake --install into a temporary prefix and starts the
+# installed program.
+ctest --test-dir build-release --output-on-failure -j"$jobs"
