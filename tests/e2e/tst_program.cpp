@@ -3,10 +3,13 @@
 #include "common/FrameDriver.h"
 #include "common/TestApp.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QProcess>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <xcb/xcb.h>
 
 // The whole program in a real X11 window: first paint, its sound, real key presses sent with
@@ -118,6 +121,56 @@ private Q_SLOTS:
         QCOMPARE(screenCentre(), QColor(255, 128, 64));
         AfxGetApp()->m_nSoundDelay = 0;
         switchMode(ID_MODE_SHAPES);
+    }
+
+    // The program file's own folder is the program folder: a copy of the program started
+    // from another folder creates the seven sound folders there, beside itself, and no Help
+    // folder; a folder that exists already keeps what it holds.
+    void aCopyOfTheProgramWorksInItsOwnFolder()
+    {
+        const QString program = qEnvironmentVariable("POMMELOT_PROGRAM");
+        QVERIFY2(QFileInfo(program).isExecutable(), "POMMELOT_PROGRAM names no program");
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString folder = dir.path() + QStringLiteral("/toys/play");
+        QVERIFY(QDir().mkpath(folder + QStringLiteral("/Colors")));
+        QVERIFY(QFile::copy(program, folder + QStringLiteral("/pommelot")));
+        QVERIFY(TestApp::writeFile(folder + QStringLiteral("/Colors/Red.wav"), "RIFF kept"));
+
+        QProcess run;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        // Offscreen, so that its window and keyboard lock stay out of this test's display.
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        env.insert(QStringLiteral("SDL_AUDIODRIVER"), QStringLiteral("dummy"));
+        env.insert(QStringLiteral("HOME"), dir.path() + QStringLiteral("/home"));
+        run.setProcessEnvironment(env);
+        run.setWorkingDirectory(dir.path());
+        run.start(folder + QStringLiteral("/pommelot"), QStringList());
+        QVERIFY(run.waitForStarted());
+        const QStringList names = {"Shapes", "Colors", "Letters", "Numbers",
+                                   "Words",  "Math",   "Bird"};
+        const auto allThere = [&] {
+            for (const QString& n : names) {
+                if (!QFileInfo(folder + QLatin1Char('/') + n).isDir())
+                    return false;
+            }
+            return true;
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(allThere() || run.state() == QProcess::NotRunning, 30000);
+        QVERIFY2(allThere(), run.readAllStandardError().constData());
+        QTest::qWait(200);
+        QCOMPARE(run.state(), QProcess::Running);
+        run.kill();
+        run.waitForFinished();
+        QVERIFY(!QFileInfo::exists(folder + QStringLiteral("/Help")));
+        QCOMPARE(TestApp::readFile(folder + QStringLiteral("/Colors/Red.wav")),
+                 QByteArray("RIFF kept"));
+        // Nothing went to the folder it was started from, or above its own.
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 QStringList{QStringLiteral("toys")});
+        QCOMPARE(QDir(dir.path() + QStringLiteral("/toys"))
+                     .entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 QStringList{QStringLiteral("play")});
     }
 
     void anotherClientCannotGrabTheKeyboard()
