@@ -10,7 +10,10 @@
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <X11/keysym.h>
+#include <cstdlib>
 #include <xcb/xcb.h>
+#include <xcb/xcb_keysyms.h>
 
 // The whole program in a real X11 window: first paint, its sound, real key presses sent with
 // XTEST, and the keyboard lock against another X client.
@@ -38,6 +41,31 @@ QVector<short> heardSamples(const QString& path)
             out << s[i];
     }
     return out;
+}
+
+// Tries to grab a key combination on the root window from another client; returns 0 when that
+// worked (the grab is given back at once) or the X error code (10: BadAccess, held already).
+int otherClientGrabs(xcb_keysym_t keysym, uint16_t modifiers)
+{
+    xcb_connection_t* c = xcb_connect(nullptr, nullptr);
+    if (!c || xcb_connection_has_error(c))
+        return -1;
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+    xcb_key_symbols_t* symbols = xcb_key_symbols_alloc(c);
+    xcb_keycode_t* codes = xcb_key_symbols_get_keycode(symbols, keysym);
+    int result = codes && *codes != XCB_NO_SYMBOL ? 0 : -1;
+    for (xcb_keycode_t* k = codes; k && *k != XCB_NO_SYMBOL; ++k) {
+        xcb_generic_error_t* error =
+            xcb_request_check(c, xcb_grab_key_checked(c, 0, root, modifiers, *k,
+                                                      XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC));
+        if (error && result == 0)
+            result = error->error_code;
+        std::free(error);
+    }
+    std::free(codes);
+    xcb_key_symbols_free(symbols);
+    xcb_disconnect(c); // gives back whatever this client took
+    return result;
 }
 
 bool runXdotool(const QStringList& args)
@@ -75,6 +103,30 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowActive(frame()));
         QTRY_VERIFY(view()->hasFocus());
         waitIdle();
+    }
+
+    // From its first showing on, the view holds the seven system combinations: no other
+    // client can take them, while a combination outside the seven stays free.
+    void systemCombinationsAreHeldFromTheStart_data()
+    {
+        QTest::addColumn<uint>("keysym");
+        QTest::addColumn<int>("modifiers");
+        const int alt = XCB_MOD_MASK_1;
+        const int win = XCB_MOD_MASK_4;
+        QTest::newRow("Alt+Tab") << uint(XK_Tab) << alt;
+        QTest::newRow("Alt+Win+Tab") << uint(XK_Tab) << (alt | win);
+        QTest::newRow("Alt+Win+Escape") << uint(XK_Escape) << (alt | win);
+        QTest::newRow("Alt+Escape") << uint(XK_Escape) << alt;
+        QTest::newRow("Win+Tab") << uint(XK_Tab) << win;
+        QTest::newRow("F1") << uint(XK_F1) << 0;
+        QTest::newRow("Alt+Win+F1") << uint(XK_F1) << (alt | win);
+    }
+    void systemCombinationsAreHeldFromTheStart()
+    {
+        QFETCH(uint, keysym);
+        QFETCH(int, modifiers);
+        QCOMPARE(otherClientGrabs(keysym, uint16_t(modifiers)), 10);
+        QCOMPARE(otherClientGrabs(keysym, uint16_t(modifiers | XCB_MOD_MASK_CONTROL)), 0);
     }
 
     void firstPaintIsARedCircleOnGrey()
