@@ -186,7 +186,7 @@ private Q_SLOTS:
         QVERIFY(idle.wait(5000));
         // Both cues were heard out before keys count again.
         QVERIFY2(
-            clock.elapsed() - soundAt >= 900,
+            clock.elapsed() - soundAt >= 800,
             qPrintable(
                 QStringLiteral("idle %1 ms after the sound began").arg(clock.elapsed() - soundAt)));
         QVERIFY(clock.elapsed() > handedAt);
