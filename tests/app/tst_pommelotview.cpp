@@ -173,7 +173,6 @@ private Q_SLOTS:
         QVERIFY2(soundAt >= 950, qPrintable(QStringLiteral("heard after %1 ms").arg(soundAt)));
 
         // Speaking: no longer drawing, but keys are still dropped.
-        const qint64 handedAt = clock.elapsed();
         QVERIFY(!view->isDrawing());
         QVERIFY(view->isBusy());
         for (int i = 0; i < 5; ++i) {
@@ -189,7 +188,6 @@ private Q_SLOTS:
             clock.elapsed() - soundAt >= 800,
             qPrintable(
                 QStringLiteral("idle %1 ms after the sound began").arg(clock.elapsed() - soundAt)));
-        QVERIFY(clock.elapsed() > handedAt);
         QCOMPARE(handed.size(), 1);
         QCOMPARE(pixel(500, 200), QColor(255, 128, 64)); // one step: orange square
         // The next key is taken.
