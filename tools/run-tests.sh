@@ -2,16 +2,19 @@
 # Installs what is missing, then builds and runs the whole test suite:
 #  1. the libFuzzer target for the word-list loader (clang), a short run;
 #  2. the drawing-thread tests under ThreadSanitizer;
-#  3. the Debian package: built (from the Release build's compiler cache), checked with lintian
-#     and for its contents, started unpacked, and its play session run in cage;
-#  4. everything with AddressSanitizer + UndefinedBehaviorSanitizer and -Werror.
+#  3. the Release build the README tells parents to make (with the Debian package's compiler
+#     flags, so that the package build takes its objects from the compiler cache), with its
+#     tests once, which also install it into a temporary prefix and start the installed program;
+#  4. the Debian package: built, checked with lintian and for its contents, started unpacked,
+#     and its play session run in cage;
+#  5. everything with AddressSanitizer + UndefinedBehaviorSanitizer and -Werror.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/install-deps.sh
 jobs=$(nproc)
 export CCACHE_DIR=${CCACHE_DIR:-$PWD/.cache/ccache}
-# Paths below this folder are hashed relative to it, so builds in different folders (the
-# Release build and the package build) share cached objects.
+# Paths inside the tree hash as relative ones, so another build folder (the package build, or
+# a clone elsewhere) finds what an earlier build compiled.
 export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$PWD}
 
 echo "== Fuzzing the word-list loader"
@@ -28,14 +31,16 @@ thread_tests=$(sed -n 's/^ *\(tst_[a-z0-9_]*\).*/\1/p' tests/thread-tests.txt)
 cmake --build build-tsan -j"$jobs" --target $thread_tests
 ctest --test-dir build-tsan --output-on-failure -R "^($(echo $thread_tests | tr ' ' '|'))\$"
 
+echo "== The parents' Release build, with its tests once"
+started=$(date +%s)
+tools/package-flags.sh cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build-release -j"$jobs"
+echo "Release build took $(($(date +%s) - started)) s"
+# Among its tests, install_and_seed runs cmake --install into a temporary prefix and starts the
+# installed program.
+ctest --test-dir build-release --output-on-failure -j"$jobs"
+
 echo "== Debian package"
-# The package build compiles with Debian's flags; a Release build configured through
-# tools/package-flags.sh has compiled the same objects already, so they come from the cache.
-if [ ! -f build-release/CMakeCache.txt ]; then
-  tools/package-flags.sh cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release \
-    -DPOMMELOT_BUILD_TESTS=OFF -DPOMMELOT_BUILD_BENCH=OFF >/dev/null
-  cmake --build build-release -j"$jobs"
-fi
 rm -rf build-package
 mkdir -p build-package
 CCACHE_STATSLOG=$PWD/build-package/ccache.stats \

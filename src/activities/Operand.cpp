@@ -4,7 +4,8 @@
 
 int drawOperand(int maxOperand)
 {
-    if (maxOperand <= 1)
+    // Nothing to draw from; a range of one value is drawn like any other.
+    if (maxOperand < 1)
         return 1;
     unsigned range = 1;
     while (range <= static_cast<unsigned>(maxOperand))

@@ -59,6 +59,18 @@ Activity* CPommelotView::activity(int mode) const
     return m_pActivities[mode];
 }
 
+void CPommelotView::replaceActivityForTests(int mode, Activity* activity)
+{
+    if (mode < 0 || mode >= MODE_COUNT || !activity)
+        return;
+    if (mode == m_nMode)
+        m_pActivities[mode]->Deactivate();
+    delete m_pActivities[mode];
+    m_pActivities[mode] = activity;
+    connect(&activity->m_audio, &CAudioManager::queueDrained, this,
+            &CPommelotView::onPlayerDrained);
+}
+
 bool CPommelotView::isBusy() const
 {
     return m_bDrawing || m_bKeyPending || m_bSpeaking;

@@ -51,6 +51,10 @@ public:
     // Is a QKeyEvent one that makes a character for the play view?
     static bool isCharacterKey(const class QKeyEvent* event);
 
+    // Tests: puts an activity of the test's own in place of a mode's; the view owns it from
+    // now on and deletes the one it replaces.
+    void replaceActivityForTests(int mode, Activity* activity);
+
 Q_SIGNALS:
     // The cues of a drawing have been handed to the player (count may be 0).
     void cuesHandedOver(int count);

@@ -155,6 +155,35 @@ private Q_SLOTS:
         const QImage bold = ActivityProbe::draw(a, *view, false);
         QVERIFY(PixelProbe::count(bold, QColor(0, 0, 255)) >
                 PixelProbe::count(plain, QColor(0, 0, 255)));
+        AfxGetApp()->m_nFontWeight = 400;
+
+        // The face and the italic flag are read too: each gives another picture, the one
+        // that face draws.
+        AfxGetApp()->m_strFontFace = QStringLiteral("Liberation Serif");
+        const QImage serif = ActivityProbe::draw(a, *view, false);
+        QVERIFY(serif != plain);
+        QImage expected = PixelProbe::greyImage(view->size());
+        {
+            QPainter p(&expected);
+            // Margins of 20, the bottom 54 of 360 dropped: the em box (20, 20)-(380, 326).
+            p.setFont(makeFont({QStringLiteral("Liberation Serif"), 400, false, 0}, 306));
+            p.setPen(QColor(0, 0, 255));
+            p.drawText(QRect(20, 20, 360, 306), Qt::AlignCenter | Qt::TextDontClip,
+                       QStringLiteral("A"));
+        }
+        const QRect got = PixelProbe::inkBox(serif);
+        const QRect want = PixelProbe::inkBox(expected);
+        QVERIFY2(qAbs(got.left() - want.left()) <= 1 && qAbs(got.right() - want.right()) <= 1 &&
+                     qAbs(got.top() - want.top()) <= 1 && qAbs(got.bottom() - want.bottom()) <= 1,
+                 qPrintable(QStringLiteral("ink %1,%2 %3x%4")
+                                .arg(got.x())
+                                .arg(got.y())
+                                .arg(got.width())
+                                .arg(got.height())));
+        AfxGetApp()->m_bFontItalic = true;
+        const QImage italic = ActivityProbe::draw(a, *view, false);
+        QVERIFY(italic != serif);
+        QVERIFY(PixelProbe::inkBox(italic) != PixelProbe::inkBox(serif));
     }
 };
 

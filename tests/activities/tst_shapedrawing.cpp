@@ -20,6 +20,86 @@ QImage drawn(const QSize& size, const CRect& box, int shape, int color)
     DrawShape(&p, box, shape, color, 3);
     return img;
 }
+
+// Whether the centre of pixel (x, y) lies inside the polygon (crossing count; the figures
+// here are simple polygons, so the fill rule does not matter).
+bool insidePolygon(const Points& poly, int x, int y)
+{
+    const double px = x + 0.5 - 1e-6;
+    const double py = y + 0.5;
+    bool inside = false;
+    for (int i = 0, j = int(poly.size()) - 1; i < int(poly.size()); j = i++) {
+        const double xi = poly[i].x(), yi = poly[i].y();
+        const double xj = poly[j].x(), yj = poly[j].y();
+        if ((yi > py) != (yj > py) && px < (xj - xi) * (py - yi) / (yj - yi) + xi)
+            inside = !inside;
+    }
+    return inside;
+}
+
+// The figure a shape id must give in the box (0,0)-(300,100): the rectangle fills the box, every
+// other shape sits in the centred square (100,0)-(200,100) with the corners worked out for a
+// 100-pixel square, moved 100 to the right. An empty list with a non-null rect means a filled
+// rectangle; a null rect and no points means the inscribed circle of the square.
+struct Figure
+{
+    Points corners;
+    QRect rect;
+};
+
+Figure expectedFigure(int shape)
+{
+    auto moved = [](Points p) {
+        for (QPoint& c : p)
+            c.rx() += 100;
+        return p;
+    };
+    switch (shape) {
+    case 0:
+        return {};
+    case 1:
+        return {{}, QRect(100, 0, 100, 100)};
+    case 2:
+        return {moved({{0, 100}, {100, 100}, {50, 0}}), {}};
+    case 3:
+        return {{}, QRect(0, 0, 300, 100)};
+    case 4:
+        return {moved({{50, 100}, {75, 50}, {50, 0}, {25, 50}}), {}};
+    case 5:
+        return {moved({{50, 0}, {98, 35}, {79, 90}, {21, 90}, {2, 35}}), {}};
+    case 6:
+        return {moved({{75, 7}, {100, 50}, {75, 93}, {25, 93}, {0, 50}, {25, 7}}), {}};
+    case 7:
+        return {moved({{69, 4}, {96, 31}, {96, 69}, {69, 96}, {31, 96}, {4, 69}, {4, 31}, {31, 4}}),
+                {}};
+    case 8:
+        return {moved({{50, 0},
+                       {61, 35},
+                       {98, 35},
+                       {68, 56},
+                       {79, 90},
+                       {50, 69},
+                       {21, 90},
+                       {32, 56},
+                       {2, 35},
+                       {39, 35}}),
+                {}};
+    case 9:
+        return {moved({{0, 100}, {100, 100}, {75, 0}, {25, 0}}), {}};
+    }
+    return {};
+}
+
+bool insideFigure(const Figure& f, int x, int y)
+{
+    if (!f.corners.isEmpty())
+        return insidePolygon(f.corners, x, y);
+    if (!f.rect.isNull())
+        return f.rect.contains(x, y);
+    const double dx = (x + 0.5 - 150) / 50.0;
+    const double dy = (y + 0.5 - 50) / 50.0;
+    return dx * dx + dy * dy <= 1.0;
+}
 } // namespace
 
 class TestShapeDrawing : public QObject
@@ -59,6 +139,51 @@ private Q_SLOTS:
         QFETCH(Points, actual);
         QFETCH(Points, expected);
         QCOMPARE(actual, expected);
+    }
+
+    // Each shape id draws its own figure: the silhouette matches the figure made from the
+    // corner list above pixel for pixel, but for a thin seam along the outline where pixel
+    // centres lie on an edge; and every corner of the list is inked. A shape with a corner too
+    // few or too many, or two ids drawing each other's figure, differs by hundreds of pixels.
+    void eachShapeIdDrawsItsFigure_data()
+    {
+        QTest::addColumn<int>("shape");
+        for (int s = 0; s < kShapeCount; ++s)
+            QTest::addRow("%d %s", s, qPrintable(GetShapeName(s))) << s;
+    }
+    void eachShapeIdDrawsItsFigure()
+    {
+        QFETCH(int, shape);
+        const QImage img = drawn(QSize(310, 110), CRect(0, 0, 300, 100), shape, 4);
+        const QColor blue(0, 0, 255);
+        const Figure figure = expectedFigure(shape);
+        int missing = 0;
+        int extra = 0;
+        int area = 0;
+        for (int y = 0; y < img.height(); ++y) {
+            for (int x = 0; x < img.width(); ++x) {
+                const bool want = insideFigure(figure, x, y);
+                const bool ink = PixelProbe::at(img, x, y) == blue;
+                area += want;
+                missing += want && !ink;
+                extra += !want && ink;
+            }
+        }
+        QVERIFY(area > 2000);
+        QVERIFY2(missing + extra <= 20,
+                 qPrintable(QStringLiteral("%1 pixels missing, %2 extra").arg(missing).arg(extra)));
+        for (const QPoint& c : figure.corners) {
+            // A corner on the exclusive right or bottom edge is inked just inside it; a sharp tip
+            // (the star's) a pixel or two below it.
+            const int x = qMin(c.x(), 299);
+            const int y = qMin(c.y(), 99);
+            bool inked = false;
+            for (int dy = -2; dy <= 2; ++dy)
+                for (int dx = -2; dx <= 2; ++dx)
+                    inked |=
+                        PixelProbe::at(img, qBound(0, x + dx, 309), qBound(0, y + dy, 109)) == blue;
+            QVERIFY2(inked, qPrintable(QStringLiteral("corner %1,%2").arg(c.x()).arg(c.y())));
+        }
     }
 
     void starInnerBox()

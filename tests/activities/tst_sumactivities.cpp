@@ -7,6 +7,7 @@
 #include "ActivityProbe.h"
 
 #include <QRegularExpression>
+#include <cstdlib>
 
 namespace {
 QImage expectedSum(CPommelotView& view, const QString& text, int color, const FontDescription& font)
@@ -77,6 +78,13 @@ private Q_SLOTS:
     void operandsAreEvenlyDrawnFromOneToTheMaximum()
     {
         QFETCH(int, max);
+        // Each operand comes from the runtime's generator, also when there is one value only.
+        std::srand(77);
+        drawOperand(max);
+        const int after = std::rand();
+        std::srand(77);
+        QVERIFY(std::rand() != after);
+
         QVector<int> counts(max + 1, 0);
         const int draws = 20000;
         for (int i = 0; i < draws; ++i) {

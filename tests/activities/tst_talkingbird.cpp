@@ -8,7 +8,10 @@
 #include <QDir>
 #include <QSet>
 #include <QSignalSpy>
+#include <chrono>
+#include <cstdlib>
 #include <memory>
+#include <thread>
 
 namespace {
 
@@ -22,6 +25,13 @@ QSet<QString> tasks()
 WordList* birdList()
 {
     return AfxGetApp()->m_pBirdWordList;
+}
+
+// The bird's rectangle, read under the lock its thread moves it under.
+CRect birdPosition(const CBitmapThread* bird)
+{
+    std::lock_guard<std::mutex> lock(CGDIThread::m_csGDILock);
+    return bird->position();
 }
 
 int greenPixels(const QImage& image)
@@ -88,6 +98,61 @@ private Q_SLOTS:
         QVERIFY(cues[0].path.endsWith(QStringLiteral("/Bird/sun.wav")));
         QCOMPARE(cues[0].delaySeconds, 0);
         QVERIFY(bird()->birdThread()->talkSteps() > 0);
+    }
+
+    void theBirdStartsAtItsDrawnPlaceAndFliesAtItsPace()
+    {
+        AfxGetApp()->m_bAudioEnabled = false;
+        // Room for many steps of (2, 3) before any bounce.
+        m_view->resize(800, 600);
+        // The start comes from two draws of rand() % 200: the first gives the top, the second
+        // the left. A seed whose two draws lie far apart tells the order.
+        unsigned seed = 1;
+        int first = 0;
+        int second = 0;
+        for (;; ++seed) {
+            std::srand(seed);
+            first = std::rand() % 200;
+            second = std::rand() % 200;
+            if (qAbs(first - second) > 60)
+                break;
+        }
+        std::srand(seed);
+        m_view->SwitchMode(MODE_BIRD);
+        const CBitmapThread* flying = bird()->birdThread();
+        QVERIFY(flying);
+        const CRect start = birdPosition(flying);
+        const auto startTime = std::chrono::steady_clock::now();
+        QCOMPARE(start.Width(), 85);
+        QCOMPARE(start.Height(), 85);
+        // It may have taken a few steps of (2, 3) already.
+        const int taken = (start.left - second) / 2;
+        QVERIFY2(taken >= 0 && taken < 20 && start.left == second + 2 * taken &&
+                     start.top == first + 3 * taken,
+                 qPrintable(QStringLiteral("at %1,%2; draws %3 then %4")
+                                .arg(start.left)
+                                .arg(start.top)
+                                .arg(first)
+                                .arg(second)));
+
+        // A step about every 75 ms: never faster, and not much slower on an idle machine (a
+        // busy one gets three tries).
+        using Ms = std::chrono::duration<double, std::milli>;
+        QString last;
+        for (int attempt = 0; attempt < 3; ++attempt) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(750));
+            const CRect now = birdPosition(flying);
+            const double elapsed = Ms(std::chrono::steady_clock::now() - startTime).count();
+            const int steps = (now.left - start.left) / 2;
+            QCOMPARE(now.left - start.left, 2 * steps);
+            QCOMPARE(now.top - start.top, 3 * steps);
+            last = QStringLiteral("%1 steps in %2 ms").arg(steps).arg(elapsed, 0, 'f', 0);
+            QVERIFY2(steps <= elapsed / 74.0 + 1, qPrintable(last));
+            if (steps >= elapsed / 110.0 - 1)
+                return;
+            qWarning("slow: %s", qPrintable(last));
+        }
+        QFAIL(qPrintable(last));
     }
 
     void withoutSoundTheBirdOnlyTalks()

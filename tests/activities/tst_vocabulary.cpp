@@ -1,6 +1,10 @@
 #include "activities/Vocabulary.h"
 #include "common/TestApp.h"
 
+// Declared before the data tables use it: a declaration after first use is an error at -O1
+// and above.
+Q_DECLARE_METATYPE(CRect)
+
 class TestVocabulary : public QObject
 {
     Q_OBJECT
@@ -74,6 +78,5 @@ private Q_SLOTS:
     void background() { QCOMPARE(GetBackgroundColor(), QColor(192, 192, 192)); }
 };
 
-Q_DECLARE_METATYPE(CRect)
 POMMELOT_TEST_MAIN(TestVocabulary)
 #include "tst_vocabulary.moc"

@@ -148,57 +148,50 @@ private Q_SLOTS:
         QCOMPARE(s.bird->position().top, y + vel.y() + newVel.y());
     }
 
-    void narrowViewKeepsTheSpriteMovingLeft()
+    // A view narrower (or lower) than the sprite: while the sprite sticks out on the right
+    // (bottom) the right-edge (bottom) test, which comes last, wins over the left-edge (top)
+    // test, so the sprite keeps moving left (up), out of view, and then bounces back in.
+    void smallViewKeepsTheSpriteMovingBack_data()
     {
-        // The view is narrower than the sprite: while the sprite sticks out on the right the
-        // right-edge test, which comes last, wins over the left-edge test.
-        Scene s(50, 400, 10, 100, 2, 3);
-        QPoint vel(2, 3);
-        CRect prev = s.bird->position();
-        int movedLeft = 0;
-        for (int i = 0; i < 60; ++i) {
-            s.bird->Step();
-            const CRect pos = s.bird->position();
-            QCOMPARE(pos.left - prev.left, vel.x());
-            vel = s.bird->velocity();
-            if (pos.right > 50)
-                QCOMPARE(vel.x(), -2);
-            else if (pos.left < 0)
-                QCOMPARE(vel.x(), 2);
-            if (pos.left < prev.left)
-                ++movedLeft;
-            // It never leaves the view entirely.
-            QVERIFY(pos.right > 0 && pos.left < 50);
-            prev = pos;
-        }
-        QCOMPARE(s.bird->position().left < 0, true);
-        QVERIFY(movedLeft >= 22);
+        QTest::addColumn<bool>("across"); // true: the narrow view; false: the low one
+        QTest::newRow("narrow view, moving left") << true;
+        QTest::newRow("low view, moving up") << false;
     }
-
-    void lowViewKeepsTheSpriteMovingUp()
+    void smallViewKeepsTheSpriteMovingBack()
     {
-        Scene s(400, 50, 100, 10, 2, 3);
-        QPoint vel(2, 3);
+        QFETCH(bool, across);
+        // Along the short side: a(pos) = left or top, b(pos) = right or bottom.
+        const auto a = [across](const CRect& r) { return across ? r.left : r.top; };
+        const auto b = [across](const CRect& r) { return across ? r.right : r.bottom; };
+        const auto v = [across](const QPoint& p) { return across ? p.x() : p.y(); };
+        const int speed = across ? 2 : 3;
+        Scene s(across ? 50 : 400, across ? 400 : 50, across ? 10 : 100, across ? 100 : 10, 2, 3);
+        int vel = speed;
         CRect prev = s.bird->position();
+        int movedBack = 0;
         for (int i = 0; i < 60; ++i) {
             s.bird->Step();
             const CRect pos = s.bird->position();
-            QCOMPARE(pos.top - prev.top, vel.y());
-            vel = s.bird->velocity();
-            if (pos.bottom > 50)
-                QCOMPARE(vel.y(), -3);
-            else if (pos.top < 0)
-                QCOMPARE(vel.y(), 3);
-            QVERIFY(pos.bottom > 0 && pos.top < 50);
+            QCOMPARE(a(pos) - a(prev), vel);
+            vel = v(s.bird->velocity());
+            if (b(pos) > 50)
+                QCOMPARE(vel, -speed);
+            else if (a(pos) < 0)
+                QCOMPARE(vel, speed);
+            movedBack += a(pos) < a(prev);
+            // It never leaves the view entirely.
+            QVERIFY(b(pos) > 0 && a(pos) < 50);
             prev = pos;
         }
-        // The first steps all go up, from the first bounce on.
-        Scene t(400, 50, 100, 10, 2, 3);
+        QVERIFY(a(s.bird->position()) < 0);
+        QVERIFY(movedBack >= 22);
+        // The first steps all go back, from the first bounce on.
+        Scene t(across ? 50 : 400, across ? 400 : 50, across ? 10 : 100, across ? 100 : 10, 2, 3);
         t.bird->Step();
         for (int i = 0; i < 10; ++i) {
-            const int top = t.bird->position().top;
+            const int start = a(t.bird->position());
             t.bird->Step();
-            QCOMPARE(t.bird->position().top, top - 3);
+            QCOMPARE(a(t.bird->position()), start - speed);
         }
     }
 
@@ -324,12 +317,17 @@ private Q_SLOTS:
         QCOMPARE(r.Width(), 127);
         const QImage img = s.surface->image();
         const QRect square = r.toQRect();
+        const QRect sprite = s.bird->position().toQRect();
         int composed = 0;
         for (int py = 0; py < img.height(); ++py)
             for (int px = 0; px < img.width(); ++px) {
                 const bool isMagenta = QColor(img.pixel(px, py)) == magenta;
                 if (square.contains(px, py)) {
                     QVERIFY(!isMagenta);
+                    // Around the new picture the square is erased to the view's grey.
+                    if (!sprite.contains(px, py))
+                        QVERIFY2(QColor(img.pixel(px, py)) == kGrey,
+                                 qPrintable(QStringLiteral("%1,%2").arg(px).arg(py)));
                     ++composed;
                 } else {
                     QVERIFY2(isMagenta, qPrintable(QStringLiteral("%1,%2").arg(px).arg(py)));

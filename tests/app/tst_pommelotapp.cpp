@@ -5,6 +5,17 @@
 #include <QFileInfo>
 #include <QSettings>
 
+namespace {
+const QByteArray kParentsRecording("RIFF a parent's own recording");
+
+// Before start-up: two of the seven folders exist already, one with a recording in it.
+void prepare(const QString& folder)
+{
+    TestApp::writeFile(folder + QStringLiteral("/Colors/Red.wav"), kParentsRecording);
+    QDir().mkpath(folder + QStringLiteral("/Bird"));
+}
+} // namespace
+
 // Start-up state: defaults, sound folders, word lists, the profile, the program folder.
 class TestPommelotApp : public QObject
 {
@@ -24,13 +35,20 @@ private Q_SLOTS:
         QCOMPARE(app->applicationName(), QStringLiteral("Pommelot"));
     }
 
-    void sevenSoundFoldersExist()
+    void startUpCreatesTheSevenSoundFolders()
     {
+        // The test harness creates none of them: start-up did.
         const QStringList names = {"Shapes", "Colors", "Letters", "Numbers",
                                    "Words",  "Math",   "Bird"};
         for (const QString& n : names)
             QVERIFY2(QFileInfo(TestApp::programFolder() + '/' + n).isDir(), qPrintable(n));
         QVERIFY(!QFileInfo::exists(TestApp::programFolder() + QStringLiteral("/Help")));
+        // Folders that were there already keep what they held.
+        QCOMPARE(TestApp::readFile(TestApp::programFolder() + QStringLiteral("/Colors/Red.wav")),
+                 kParentsRecording);
+        QCOMPARE(QDir(TestApp::programFolder() + QStringLiteral("/Colors"))
+                     .entryList(QDir::Files | QDir::NoDotAndDotDot),
+                 QStringList{QStringLiteral("Red.wav")});
     }
 
     void wordListsLiveInTheProgramFolder()
@@ -44,13 +62,6 @@ private Q_SLOTS:
         QCOMPARE(app->m_pBirdWordList->GetFolder(), QStringLiteral("Bird"));
     }
 
-    void programFolderHasNoTrailingSlash()
-    {
-        const QString folder = AfxGetApp()->GetProgramFolder();
-        QVERIFY(!folder.endsWith('/'));
-        QCOMPARE(folder, TestApp::programFolder());
-    }
-
     void recentFileListKeepsFourNewestFirst()
     {
         CPommelotApp* app = AfxGetApp();
@@ -61,9 +72,16 @@ private Q_SLOTS:
 
     void logSemaphoreIsHeld()
     {
-        QVERIFY(QFileInfo::exists(QStringLiteral("/dev/shm/sem.QVXLogSem")));
+        // Held by this process: mapped into it, not merely a file some earlier run left.
+        QFile maps(QStringLiteral("/proc/self/maps"));
+        QVERIFY(maps.open(QIODevice::ReadOnly));
+        QVERIFY(maps.readAll().contains("/dev/shm/sem.QVXLogSem"));
     }
 };
 
-POMMELOT_TEST_MAIN(TestPommelotApp)
+int main(int argc, char** argv)
+{
+    TestPommelotApp tc;
+    return runTestObject(argc, argv, &tc, false, prepare);
+}
 #include "tst_pommelotapp.moc"

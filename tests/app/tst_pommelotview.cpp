@@ -1,9 +1,54 @@
 #include "app/PommelotView.h"
 #include "common/TestApp.h"
 #include "components/KeyHook.h"
+#include "settings/GeneralPropPg.h"
+#include "settings/ModalHelper.h"
+#include "settings/SettingsPropSheet.h"
 
+#include <QCheckBox>
+#include <QElapsedTimer>
 #include <QMouseEvent>
 #include <QSignalSpy>
+
+namespace {
+constexpr int kHalfSecond = 24000; // frames at 48 kHz
+
+// Whether the player has written anything but silence to the disk driver's output yet.
+bool somethingHeard(const QString& path)
+{
+    const QByteArray raw = TestApp::readFile(path);
+    const auto* s = reinterpret_cast<const qint16*>(raw.constData());
+    for (qsizetype i = 0; i < raw.size() / 2; ++i) {
+        if (s[i] != 0)
+            return true;
+    }
+    return false;
+}
+
+// A mode of the test's own that counts the clicks it is given and, when drawn with sound,
+// asks for one cue after the configured delay.
+class ClickCounter : public Activity
+{
+public:
+    int clicks = 0;
+    int lastFlags = 0;
+    QPoint lastPoint;
+    void Reset() override {}
+    void Advance() override {}
+    void Draw(CPommelotView*, QPainter*, bool playSound) override
+    {
+        if (playSound)
+            PlayCue(TestApp::programFolder() + QStringLiteral("/Colors/Blue.wav"),
+                    AfxGetApp()->m_nSoundDelay);
+    }
+    void OnClick(int flags, int x, int y) override
+    {
+        ++clicks;
+        lastFlags = flags;
+        lastPoint = QPoint(x, y);
+    }
+};
+} // namespace
 
 // The play view drives the current mode: one step per accepted key, presses dropped while a
 // step is drawn or spoken, cues after the paint, modes switched by command.
@@ -12,12 +57,19 @@ class TestPommelotView : public QObject
     Q_OBJECT
 
     std::unique_ptr<CPommelotView> view;
+    QString outFile() const { return TestApp::programFolder() + QStringLiteral("/out.raw"); }
 
     QColor pixel(int x, int y) { return view->grab().toImage().pixelColor(x, y); }
     void waitIdle() { QTRY_VERIFY_WITH_TIMEOUT(!view->isBusy(), 10000); }
     void press(char c = 'a') { QTest::keyClick(view.get(), c); }
 
 private Q_SLOTS:
+    void initTestCase()
+    {
+        // The disk driver plays at the pace of a real device, so a cue takes its time. The
+        // tests' folder has no recordings but those a test writes, so no other test waits.
+        qunsetenv("SDL_DISKAUDIODELAY");
+    }
     void init()
     {
         CPommelotApp* app = AfxGetApp();
@@ -25,8 +77,8 @@ private Q_SLOTS:
         app->m_nSoundDelay = 0;
         app->m_bReverseWordOrder = false;
         app->m_bLockKeyboard = false;
-        qputenv("SDL_DISKAUDIOFILE",
-                QFile::encodeName(TestApp::programFolder() + QStringLiteral("/out.raw")));
+        QFile::remove(outFile());
+        qputenv("SDL_DISKAUDIOFILE", QFile::encodeName(outFile()));
         view = std::make_unique<CPommelotView>();
         view->resize(1000, 400);
         view->show();
@@ -35,7 +87,13 @@ private Q_SLOTS:
         view->setFocus();
         waitIdle();
     }
-    void cleanup() { view.reset(); }
+    void cleanup()
+    {
+        view.reset();
+        QFile::remove(TestApp::programFolder() + QStringLiteral("/Colors/Orange.wav"));
+        QFile::remove(TestApp::programFolder() + QStringLiteral("/Shapes/Square.wav"));
+        QFile::remove(TestApp::programFolder() + QStringLiteral("/Colors/Blue.wav"));
+    }
 
     void startsWithRedCircleOnGrey()
     {
@@ -83,21 +141,59 @@ private Q_SLOTS:
         QCOMPARE(pixel(345, 45), corner);
     }
 
-    void pressesWhileACueWaitsAreLost()
+    // With a delay of 1 s and two cues of 0.5 s: the cues start no earlier than 1 s after the
+    // key, the view takes no key until both have been heard, and every press in between, while
+    // the cue waits and while it is spoken, is lost.
+    void pressesWhileACueWaitsOrIsSpokenAreLost()
     {
+        const QString folder = TestApp::programFolder();
+        QVERIFY(TestApp::writeWav(folder + QStringLiteral("/Colors/Orange.wav"), kHalfSecond, 2000,
+                                  48000));
+        QVERIFY(TestApp::writeWav(folder + QStringLiteral("/Shapes/Square.wav"), kHalfSecond, -2000,
+                                  48000));
         AfxGetApp()->m_nSoundDelay = 1;
         QSignalSpy handed(view.get(), &CPommelotView::cuesHandedOver);
+        QElapsedTimer clock;
+        clock.start();
         press();
         QTRY_VERIFY(view->isDrawing());
         for (int i = 0; i < 5; ++i)
             press();
         // 1579 is a key press too, and is dropped the same way.
         QCoreApplication::postEvent(view.get(), new QEvent(QEvent::Type(kKeyPressEvent)));
-        QTest::qWait(50);
-        QVERIFY(view->isDrawing());
-        waitIdle();
+
+        qint64 soundAt = -1;
+        while (clock.elapsed() < 5000 && (handed.isEmpty() || soundAt < 0)) {
+            QTest::qWait(5);
+            if (soundAt < 0 && somethingHeard(outFile()))
+                soundAt = clock.elapsed();
+        }
+        QCOMPARE(handed.size(), 1);
+        QCOMPARE(handed.first().at(0).toInt(), 2);
+        QVERIFY2(soundAt >= 950, qPrintable(QStringLiteral("heard after %1 ms").arg(soundAt)));
+
+        // Speaking: no longer drawing, but keys are still dropped.
+        QVERIFY(!view->isDrawing());
+        QVERIFY(view->isBusy());
+        for (int i = 0; i < 5; ++i) {
+            press();
+            QCoreApplication::postEvent(view.get(), new QEvent(QEvent::Type(kKeyPressEvent)));
+            QTest::qWait(20);
+        }
+        QVERIFY(view->isBusy());
+        QSignalSpy idle(view.get(), &CPommelotView::becameIdle);
+        QVERIFY(idle.wait(5000));
+        // Both cues were heard out before keys count again.
+        QVERIFY2(
+            clock.elapsed() - soundAt >= 800,
+            qPrintable(
+                QStringLiteral("idle %1 ms after the sound began").arg(clock.elapsed() - soundAt)));
         QCOMPARE(handed.size(), 1);
         QCOMPARE(pixel(500, 200), QColor(255, 128, 64)); // one step: orange square
+        // The next key is taken.
+        press();
+        waitIdle();
+        QCOMPARE(pixel(500, 200), QColor(255, 255, 0));
     }
 
     void privateEventCountsAsKey()
@@ -236,23 +332,99 @@ private Q_SLOTS:
 
     void closingWhileACueWaitsIsClean()
     {
-        AfxGetApp()->m_nSoundDelay = 3;
+        QVERIFY(TestApp::writeWav(TestApp::programFolder() + QStringLiteral("/Colors/Orange.wav"),
+                                  kHalfSecond, 2000, 48000));
+        AfxGetApp()->m_nSoundDelay = 1;
         press();
         QTRY_VERIFY(view->isDrawing());
         view.reset();
         QVERIFY(!IsKeyHookEnabled());
-        // Nothing fires into the dead view.
-        QTest::qWait(100);
+        // The cue's delay runs out with the view gone: nothing is played.
+        QTest::qWait(1300);
+        QVERIFY(!somethingHeard(outFile()));
     }
 
+    // A click goes to the current mode, except while a drawing or a cue's delay runs: then it
+    // is swallowed, and the mode never hears of it.
     void mousePressesAreSwallowedWhileACueWaits()
     {
+        auto* counter = new ClickCounter;
+        view->replaceActivityForTests(MODE_LETTERS, counter);
+        view->SwitchMode(MODE_LETTERS);
+        waitIdle();
+        QTest::mouseClick(view.get(), Qt::LeftButton, Qt::ShiftModifier, QPoint(30, 40));
+        QCOMPARE(counter->clicks, 1);
+        QCOMPARE(counter->lastPoint, QPoint(30, 40));
+        QCOMPARE(counter->lastFlags, 0x0001 | 0x0004);
+
         AfxGetApp()->m_nSoundDelay = 1;
         press();
         QTRY_VERIFY(view->isDrawing());
         QTest::mouseClick(view.get(), Qt::LeftButton, {}, QPoint(500, 200));
+        QTest::mouseClick(view.get(), Qt::LeftButton, {}, QPoint(10, 10));
         QVERIFY(view->isDrawing());
+        QCOMPARE(counter->clicks, 1);
         waitIdle();
+        QTest::mouseClick(view.get(), Qt::LeftButton, {}, QPoint(10, 10));
+        QCOMPARE(counter->clicks, 2);
+    }
+
+    // The Settings command: the keyboard lock is off while the sheet runs and on again after
+    // it, whether Lock Keyboard was ticked and however the sheet was closed; then the current
+    // item is drawn again, silently.
+    void settingsRunsUnlockedThenRepaintsSilently_data()
+    {
+        QTest::addColumn<bool>("tick");
+        QTest::addColumn<bool>("ok");
+        QTest::newRow("Lock Keyboard ticked, OK") << true << true;
+        QTest::newRow("not ticked, OK") << false << true;
+        QTest::newRow("ticked, Cancel") << true << false;
+    }
+    void settingsRunsUnlockedThenRepaintsSilently()
+    {
+        QFETCH(bool, tick);
+        QFETCH(bool, ok);
+        press();
+        waitIdle();
+        // Another window is in front before and after the sheet, so nothing but the command
+        // itself repaints the view, and only the command turns the lock on again.
+        QWidget other;
+        other.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&other));
+        other.activateWindow();
+        QTRY_VERIFY(other.isActiveWindow());
+        QTRY_VERIFY(!view->hasFocus());
+        QCoreApplication::processEvents();
+        view->OnInitialUpdate();
+        QVERIFY(IsKeyHookEnabled());
+        bool sawSheet = false;
+        bool lockedInside = true;
+        whenModal([&](QWidget* w) {
+            auto* sheet = qobject_cast<CSettingsPropSheet*>(w);
+            sawSheet = sheet != nullptr;
+            lockedInside = IsKeyHookEnabled();
+            if (!sheet) {
+                static_cast<QDialog*>(w)->reject();
+                return;
+            }
+            sheet->m_pGeneralPage->control<QCheckBox>(CGeneralPropPg::IDC_LOCK_KEYBOARD)
+                ->setChecked(tick);
+            if (ok)
+                sheet->button(1)->click();
+            else
+                sheet->button(2)->click();
+        });
+        QSignalSpy handed(view.get(), &CPommelotView::cuesHandedOver);
+        view->OnSettings();
+        QVERIFY(sawSheet);
+        QVERIFY(!lockedInside);
+        QVERIFY(IsKeyHookEnabled());
+        QCOMPARE(AfxGetApp()->m_bLockKeyboard, tick && ok);
+        // Drawn again, without its cue.
+        QTRY_VERIFY(!handed.isEmpty());
+        QCOMPARE(handed.first().at(0).toInt(), 0);
+        QCOMPARE(pixel(500, 200), QColor(255, 128, 64));
+        AfxGetApp()->m_bLockKeyboard = false;
     }
 };
 

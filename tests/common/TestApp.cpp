@@ -66,9 +66,8 @@ int runTestObject(int argc, char** argv, QObject* test, bool createWindow, Prepa
         return 2;
     g_programFolder = dir.path();
     QStandardPaths::setTestModeEnabled(true);
+    // The sound folders are left for start-up to create.
     CPommelotApp::setTestProgramFolder(dir.path(), createWindow);
-    for (const char* name : CPommelotApp::kSoundFolders)
-        QDir().mkpath(dir.path() + QLatin1Char('/') + QLatin1String(name));
     if (prepare)
         prepare(dir.path());
     CPommelotApp app(argc, argv);

@@ -7,7 +7,8 @@
 #include <QtTest>
 
 // Every test program runs inside a CPommelotApp whose program folder is a fresh temporary
-// folder (with the seven sound folders and empty lists), and no main window.
+// folder (start-up creates the seven sound folders in it; there are no lists), and no main
+// window.
 namespace TestApp {
 // The temporary program folder of this test program.
 QString programFolder();

@@ -3,11 +3,17 @@
 #include "common/FrameDriver.h"
 #include "common/TestApp.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QProcess>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QTemporaryDir>
+#include <X11/keysym.h>
+#include <cstdlib>
 #include <xcb/xcb.h>
+#include <xcb/xcb_keysyms.h>
 
 // The whole program in a real X11 window: first paint, its sound, real key presses sent with
 // XTEST, and the keyboard lock against another X client.
@@ -35,6 +41,31 @@ QVector<short> heardSamples(const QString& path)
             out << s[i];
     }
     return out;
+}
+
+// Tries to grab a key combination on the root window from another client; returns 0 when that
+// worked (the grab is given back at once) or the X error code (10: BadAccess, held already).
+int otherClientGrabs(xcb_keysym_t keysym, uint16_t modifiers)
+{
+    xcb_connection_t* c = xcb_connect(nullptr, nullptr);
+    if (!c || xcb_connection_has_error(c))
+        return -1;
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+    xcb_key_symbols_t* symbols = xcb_key_symbols_alloc(c);
+    xcb_keycode_t* codes = xcb_key_symbols_get_keycode(symbols, keysym);
+    int result = codes && *codes != XCB_NO_SYMBOL ? 0 : -1;
+    for (xcb_keycode_t* k = codes; k && *k != XCB_NO_SYMBOL; ++k) {
+        xcb_generic_error_t* error =
+            xcb_request_check(c, xcb_grab_key_checked(c, 0, root, modifiers, *k,
+                                                      XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC));
+        if (error && result == 0)
+            result = error->error_code;
+        std::free(error);
+    }
+    std::free(codes);
+    xcb_key_symbols_free(symbols);
+    xcb_disconnect(c); // gives back whatever this client took
+    return result;
 }
 
 bool runXdotool(const QStringList& args)
@@ -72,6 +103,30 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowActive(frame()));
         QTRY_VERIFY(view()->hasFocus());
         waitIdle();
+    }
+
+    // From its first showing on, the view holds the seven system combinations: no other
+    // client can take them, while a combination outside the seven stays free.
+    void systemCombinationsAreHeldFromTheStart_data()
+    {
+        QTest::addColumn<uint>("keysym");
+        QTest::addColumn<int>("modifiers");
+        const int alt = XCB_MOD_MASK_1;
+        const int win = XCB_MOD_MASK_4;
+        QTest::newRow("Alt+Tab") << uint(XK_Tab) << alt;
+        QTest::newRow("Alt+Win+Tab") << uint(XK_Tab) << (alt | win);
+        QTest::newRow("Alt+Win+Escape") << uint(XK_Escape) << (alt | win);
+        QTest::newRow("Alt+Escape") << uint(XK_Escape) << alt;
+        QTest::newRow("Win+Tab") << uint(XK_Tab) << win;
+        QTest::newRow("F1") << uint(XK_F1) << 0;
+        QTest::newRow("Alt+Win+F1") << uint(XK_F1) << (alt | win);
+    }
+    void systemCombinationsAreHeldFromTheStart()
+    {
+        QFETCH(uint, keysym);
+        QFETCH(int, modifiers);
+        QCOMPARE(otherClientGrabs(keysym, uint16_t(modifiers)), 10);
+        QCOMPARE(otherClientGrabs(keysym, uint16_t(modifiers | XCB_MOD_MASK_CONTROL)), 0);
     }
 
     void firstPaintIsARedCircleOnGrey()
@@ -118,6 +173,56 @@ private Q_SLOTS:
         QCOMPARE(screenCentre(), QColor(255, 128, 64));
         AfxGetApp()->m_nSoundDelay = 0;
         switchMode(ID_MODE_SHAPES);
+    }
+
+    // The program file's own folder is the program folder: a copy of the program started
+    // from another folder creates the seven sound folders there, beside itself, and no Help
+    // folder; a folder that exists already keeps what it holds.
+    void aCopyOfTheProgramWorksInItsOwnFolder()
+    {
+        const QString program = qEnvironmentVariable("POMMELOT_PROGRAM");
+        QVERIFY2(QFileInfo(program).isExecutable(), "POMMELOT_PROGRAM names no program");
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString folder = dir.path() + QStringLiteral("/toys/play");
+        QVERIFY(QDir().mkpath(folder + QStringLiteral("/Colors")));
+        QVERIFY(QFile::copy(program, folder + QStringLiteral("/pommelot")));
+        QVERIFY(TestApp::writeFile(folder + QStringLiteral("/Colors/Red.wav"), "RIFF kept"));
+
+        QProcess run;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        // Offscreen, so that its window and keyboard lock stay out of this test's display.
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        env.insert(QStringLiteral("SDL_AUDIODRIVER"), QStringLiteral("dummy"));
+        env.insert(QStringLiteral("HOME"), dir.path() + QStringLiteral("/home"));
+        run.setProcessEnvironment(env);
+        run.setWorkingDirectory(dir.path());
+        run.start(folder + QStringLiteral("/pommelot"), QStringList());
+        QVERIFY(run.waitForStarted());
+        const QStringList names = {"Shapes", "Colors", "Letters", "Numbers",
+                                   "Words",  "Math",   "Bird"};
+        const auto allThere = [&] {
+            for (const QString& n : names) {
+                if (!QFileInfo(folder + QLatin1Char('/') + n).isDir())
+                    return false;
+            }
+            return true;
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(allThere() || run.state() == QProcess::NotRunning, 30000);
+        QVERIFY2(allThere(), run.readAllStandardError().constData());
+        QTest::qWait(200);
+        QCOMPARE(run.state(), QProcess::Running);
+        run.kill();
+        run.waitForFinished();
+        QVERIFY(!QFileInfo::exists(folder + QStringLiteral("/Help")));
+        QCOMPARE(TestApp::readFile(folder + QStringLiteral("/Colors/Red.wav")),
+                 QByteArray("RIFF kept"));
+        // Nothing went to the folder it was started from, or above its own.
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 QStringList{QStringLiteral("toys")});
+        QCOMPARE(QDir(dir.path() + QStringLiteral("/toys"))
+                     .entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 QStringList{QStringLiteral("play")});
     }
 
     void anotherClientCannotGrabTheKeyboard()

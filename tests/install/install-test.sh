@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix and plays the first days of a parent's life with
 # it: the installed program (started through its bin link, with a fresh home) seeds the user's
-# data folder, a second start changes nothing, and a recording the parent made survives a
-# rebuild of the starter voice and a reinstall.
+# data folder, a second start changes nothing, a recording the parent made survives a rebuild
+# of the starter voice and a reinstall, and on an X display the program shows its window.
 #   install-test.sh BUILD_DIR
 set -euo pipefail
 
@@ -171,4 +171,23 @@ rm "$data/Numbers/7.wav"
 run_installed
 cmp -s "$program/Numbers/7.wav" "$data/Numbers/7.wav" || fail "a missing recording was not seeded"
 [ "$(sums)" = "$before" ] || fail "seeding a missing file changed others"
+# --- The installed program shows its window on an X display --------------------------------
+if command -v Xvfb >/dev/null && command -v xdotool >/dev/null; then
+    here=$(cd "$(dirname "$0")" && pwd)
+    HOME="$home" "$here/../../tools/xvfb-run-test.sh" bash -c '
+        env -u XDG_DATA_HOME -u XDG_CONFIG_HOME SDL_AUDIODRIVER=dummy "$1" >"$2" 2>&1 &
+        pid=$!
+        shown=""
+        for _ in $(seq 1 300); do
+            shown=$(xdotool search --onlyvisible --name Pommelot 2>/dev/null | head -n 1)
+            [ -n "$shown" ] && break
+            kill -0 "$pid" 2>/dev/null || break
+            sleep 0.1
+        done
+        kill -TERM "$pid" 2>/dev/null
+        wait "$pid" 2>/dev/null
+        [ -n "$shown" ]' _ "$prefix/bin/pommelot" "$tmp/x11.log" ||
+        { cat "$tmp/x11.log" >&2; fail "the installed program showed no window"; }
+    echo "the installed program showed its window"
+fi
 echo "install test passed"

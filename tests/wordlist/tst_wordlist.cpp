@@ -112,6 +112,35 @@ private Q_SLOTS:
         QVERIFY(!list->isModified());
     }
 
+    void loadsAWholeLongFile()
+    {
+        // 300 words, well past 40 words and past 4 KB, with a 300-letter word (three-byte
+        // length prefix) lying across the 4096th byte: every word comes back, in file order.
+        QByteArray bytes;
+        QStringList words;
+        for (int i = 0; i < 300; ++i) {
+            QString w =
+                QStringLiteral("word%1-%2-pommelot").arg(i, 3, 10, QLatin1Char('0')).arg(i % 7);
+            if (bytes.size() > 4000 && bytes.size() < 4096 &&
+                !words.contains(QString(300, QLatin1Char('q'))))
+                w = QString(300, QLatin1Char('q'));
+            const QByteArray latin = w.toLatin1();
+            if (latin.size() < 255)
+                bytes += char(latin.size());
+            else
+                bytes += QByteArray::fromHex("ff2c01");
+            bytes += latin;
+            words << w;
+        }
+        QVERIFY(bytes.size() > 4096 + 300);
+        QVERIFY(words.contains(QString(300, QLatin1Char('q'))));
+        auto list = listFrom(bytes);
+        QVERIFY(list);
+        QCOMPARE(list->GetCount(), 300);
+        QCOMPARE(list->words(), words);
+        QCOMPARE(list->GetWordText(299), QStringLiteral("word299-5-pommelot"));
+    }
+
     void editsAndBadIndexes()
     {
         auto list = listFrom(catDogBytes());
