@@ -198,11 +198,11 @@ private Q_SLOTS:
         xdotool({QStringLiteral("mousemove"), QStringLiteral("2000"), QStringLiteral("500")});
         QVERIFY(m_other.pointer().x() < 1280);
 
-        QCOMPARE(X11Desktop::run(QStringLiteral("xrandr"),
-                                 {QStringLiteral("--setmonitor"), QStringLiteral("M2"),
-                                  QStringLiteral("1280/338x1024/270+1280+0"),
-                                  QStringLiteral("none")}),
-                 0);
+        QCOMPARE(
+            X11Desktop::run(QStringLiteral("xrandr"),
+                            {QStringLiteral("--setmonitor"), QStringLiteral("M2"),
+                             QStringLiteral("1280/338x1024/270+1280+0"), QStringLiteral("none")}),
+            0);
         QTRY_COMPARE_WITH_TIMEOUT(frame()->coverWindows().size(), 1, 1000);
         CCoverWindow* cover = frame()->coverWindows().first();
         QTRY_COMPARE_WITH_TIMEOUT(m_other.geometry(windowOf(cover)), kMonitor2, 2000);
