@@ -223,7 +223,7 @@ private Q_SLOTS:
         std::thread sender([&] { masher.run(); });
         const bool finished = QTest::qWaitFor(
             [&] {
-                if (rssStart < 0 && masher.keyEvents() > 2000)
+                if (rssStart < 0 && masher.keyEvents() > 6000)
                     rssStart = residentKiB();
                 return masher.done();
             },
