@@ -3,6 +3,7 @@
 #include "activities/Vocabulary.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QWindow>
 
@@ -11,6 +12,11 @@ CCoverWindow::CCoverWindow(QScreen* screen)
                            Qt::WindowStaysOnTopHint),
       m_screen(screen)
 {
+    // On X11 the cover is placed by the program itself, not by the window manager: it then
+    // sits exactly on its monitor, and raising it over a window another program mapped
+    // later involves no one else.
+    if (QGuiApplication::platformName() == QLatin1String("xcb"))
+        setWindowFlag(Qt::X11BypassWindowManagerHint);
     setObjectName(QStringLiteral("CoverWindow"));
     setWindowTitle(QStringLiteral("Pommelot"));
     setAttribute(Qt::WA_ShowWithoutActivating);
@@ -28,7 +34,11 @@ void CCoverWindow::cover()
         create();
     windowHandle()->setScreen(m_screen);
     setGeometry(m_screen->geometry());
-    showFullScreen();
+    if (windowFlags() & Qt::X11BypassWindowManagerHint)
+        show();
+    else
+        showFullScreen();
+    raise();
 }
 
 void CCoverWindow::paintEvent(QPaintEvent* event)

@@ -19,6 +19,9 @@ LeaveGesture::LeaveGesture(QObject* parent)
 {
     m_tick.setInterval(33);
     connect(&m_tick, &QTimer::timeout, this, &LeaveGesture::tick);
+    m_releaseGrace.setSingleShot(true);
+    m_releaseGrace.setInterval(kReleaseGraceMs);
+    connect(&m_releaseGrace, &QTimer::timeout, this, &LeaveGesture::reset);
 }
 
 QString LeaveGesture::chordText()
@@ -55,8 +58,14 @@ void LeaveGesture::keyPress(int key, Qt::KeyboardModifiers modifiers, bool autoR
         return;
     }
     if (m_bHolding) {
-        // The held key repeating: the hold goes on. A fresh press without a release in
-        // between (a lost release) starts again.
+        // The held key repeating: the hold goes on. So does a press that follows a release of
+        // Q at once: the toolkit cannot always tell the keyboard's repeat from a real release.
+        // A fresh press without a release in between (a lost release) starts again.
+        if (m_bReleased) {
+            m_bReleased = false;
+            m_releaseGrace.stop();
+            return;
+        }
         if (!autoRepeat)
             reset();
         else
@@ -74,13 +83,21 @@ void LeaveGesture::keyRelease(int key, Qt::KeyboardModifiers, bool autoRepeat)
 {
     if (!m_bHolding || autoRepeat)
         return;
-    if (key == kKey || isChordModifierKey(key))
+    if (key == kKey && !m_bReleased) {
+        // Let go, unless the keyboard's repeat presses Q again at once.
+        m_bReleased = true;
+        m_releaseGrace.start();
+        return;
+    }
+    if (isChordModifierKey(key))
         reset();
 }
 
 void LeaveGesture::reset()
 {
     m_tick.stop();
+    m_releaseGrace.stop();
+    m_bReleased = false;
     const bool wasShown = m_bShown;
     m_bHolding = false;
     m_bShown = false;
@@ -93,7 +110,7 @@ void LeaveGesture::tick()
     if (!m_bHolding)
         return;
     const qint64 elapsed = m_held.elapsed();
-    if (elapsed >= m_nHoldMs) {
+    if (elapsed >= m_nHoldMs && !m_bReleased) {
         // The releases of Ctrl and Alt may have gone to another window: ask what is held.
         const bool stillHeld =
             !m_queryModifiers || (m_queryModifiers() & kWatched) == chordModifiers();

@@ -19,6 +19,8 @@ public:
     static constexpr int kDefaultHoldMs = 3000;
     static constexpr int kShowAfterMs = 400;
     static constexpr int kKey = Qt::Key_Q;
+    // A release of Q followed this soon by a press of Q is the keyboard's repeat.
+    static constexpr int kReleaseGraceMs = 120;
 
     explicit LeaveGesture(QObject* parent = nullptr);
 
@@ -54,8 +56,10 @@ private:
 
     bool m_bHolding = false;
     bool m_bShown = false;
+    bool m_bReleased = false;
     int m_nHoldMs = kDefaultHoldMs;
     QElapsedTimer m_held;
     QTimer m_tick;
+    QTimer m_releaseGrace;
     std::function<Qt::KeyboardModifiers()> m_queryModifiers;
 };

@@ -402,7 +402,9 @@ void CMainFrame::syncScreens()
         if (!cover) {
             cover = new CCoverWindow(s);
             connect(cover, &CCoverWindow::coverClicked, this, [this] {
-                activateWindow();
+                // Only when needed: every activation request goes through the window manager.
+                if (!isActiveWindow())
+                    activateWindow();
                 if (m_pView)
                     m_pView->setFocus();
             });
@@ -415,11 +417,9 @@ void CMainFrame::syncScreens()
             cover->raise();
         }
     }
-    // Another program's window took the front: the frame comes back over it.
-    if (!QApplication::activeWindow() && !QApplication::activeModalWidget()) {
-        raise();
+    // Another program's window took the keys: the frame takes them back.
+    if (!QApplication::activeWindow() && !QApplication::activeModalWidget())
         activateWindow();
-    }
     // The pointer stays on the covered screens.
     if (!m_pointer.isActive() || m_pointer.isHeld() == false || area != m_confinedArea) {
         m_confinedArea = area;
@@ -467,6 +467,10 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
     const QEvent::Type t = event->type();
     // The parent's chord is watched where a key first arrives (a key event that travels on
     // to the parents passes this filter again).
+    if (m_bFullScreen && watched->isWindowType() &&
+        (t == QEvent::MouseButtonPress || t == QEvent::MouseButtonRelease ||
+         t == QEvent::KeyPress || t == QEvent::KeyRelease))
+        m_pointer.renewSoon();
     if (m_bFullScreen && (t == QEvent::KeyPress || t == QEvent::KeyRelease) &&
         watched->isWidgetType()) {
         QWidget* first = QApplication::focusWidget();

@@ -285,6 +285,11 @@ void CPommelotView::mousePressEvent(QMouseEvent* event)
     QWidget::mousePressEvent(event);
 }
 
+bool CPommelotView::focusNextPrevChild(bool)
+{
+    return false;
+}
+
 void CPommelotView::focusInEvent(QFocusEvent* event)
 {
     QWidget::focusInEvent(event);

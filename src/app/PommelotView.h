@@ -69,6 +69,9 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    // Tab and Shift+Tab are key presses like any other here, never a move of the focus (which
+    // would also repaint the view without a step).
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void OnEraseBkgnd(class QPainter& painter, const QRect& rect);

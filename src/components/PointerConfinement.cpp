@@ -8,7 +8,7 @@
 
 CPointerConfinement::CPointerConfinement()
 {
-    m_renew.setInterval(500);
+    m_renew.setInterval(kRenewMs);
     QObject::connect(&m_renew, &QTimer::timeout, [this] { grab(); });
 }
 
@@ -54,8 +54,16 @@ void CPointerConfinement::confine(QWidget* window, const QRect& area)
     m_renew.start();
 }
 
+void CPointerConfinement::renewSoon()
+{
+    if (!m_window || (m_sinceRenew.isValid() && m_sinceRenew.elapsed() < 20))
+        return;
+    grab();
+}
+
 bool CPointerConfinement::grab()
 {
+    m_sinceRenew.start();
     xcb_connection_t* c = x11Connection();
     if (!c || !m_window || !m_window->window()->windowHandle()) {
         m_bHeld = false;

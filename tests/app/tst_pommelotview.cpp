@@ -8,7 +8,9 @@
 #include <QCheckBox>
 #include <QElapsedTimer>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QSignalSpy>
+#include <QVBoxLayout>
 
 namespace {
 constexpr int kHalfSecond = 24000; // frames at 48 kHz
@@ -139,6 +141,33 @@ private Q_SLOTS:
         }
         QCOMPARE(pixel(500, 200), centre);
         QCOMPARE(pixel(345, 45), corner);
+    }
+
+    // Tab and Shift+Tab make characters like any other key: one step each, never a move of the
+    // focus to another control of the window (as the frame has).
+    void tabCountsAsAKeyPress()
+    {
+        view.reset();
+        QWidget window;
+        auto* layout = new QVBoxLayout(&window);
+        auto* other = new QPushButton(QStringLiteral("other"), &window);
+        other->setFocusPolicy(Qt::StrongFocus);
+        auto* v = new CPommelotView(&window);
+        layout->addWidget(other);
+        layout->addWidget(v, 1);
+        window.resize(1000, 460);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.activateWindow();
+        v->setFocus();
+        QTRY_VERIFY_WITH_TIMEOUT(!v->isBusy(), 10000);
+        QSignalSpy handed(v, &CPommelotView::cuesHandedOver);
+        QTest::keyClick(v, Qt::Key_Tab);
+        QTRY_VERIFY_WITH_TIMEOUT(!v->isBusy(), 10000);
+        QTest::keyClick(v, Qt::Key_Backtab, Qt::ShiftModifier);
+        QTRY_VERIFY_WITH_TIMEOUT(!v->isBusy(), 10000);
+        QCOMPARE(handed.size(), 2);
+        QVERIFY(v->hasFocus());
     }
 
     // With a delay of 1 s and two cues of 0.5 s: the cues start no earlier than 1 s after the

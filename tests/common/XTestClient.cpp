@@ -25,9 +25,8 @@ bool XTestClient::ok() const
 
 xcb_atom_t XTestClient::atom(const char* name)
 {
-    xcb_intern_atom_reply_t* reply =
-        xcb_intern_atom_reply(m_c, xcb_intern_atom(m_c, 0, uint16_t(std::strlen(name)), name),
-                              nullptr);
+    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
+        m_c, xcb_intern_atom(m_c, 0, uint16_t(std::strlen(name)), name), nullptr);
     const xcb_atom_t a = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
     std::free(reply);
     return a;
@@ -100,7 +99,8 @@ void XTestClient::requestClose(xcb_window_t window)
 
 QRect XTestClient::geometry(xcb_window_t window)
 {
-    xcb_get_geometry_reply_t* g = xcb_get_geometry_reply(m_c, xcb_get_geometry(m_c, window), nullptr);
+    xcb_get_geometry_reply_t* g =
+        xcb_get_geometry_reply(m_c, xcb_get_geometry(m_c, window), nullptr);
     if (!g)
         return {};
     xcb_translate_coordinates_reply_t* t = xcb_translate_coordinates_reply(

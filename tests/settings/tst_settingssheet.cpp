@@ -35,6 +35,7 @@ void resetOptions()
     app->m_strFontFace = QStringLiteral("Arial");
     app->m_nFontWeight = 400;
     app->m_bFontItalic = false;
+    app->m_bFullScreen = false;
 }
 
 // A scalable face other than the current one, for the font dialog to pick.
@@ -216,6 +217,46 @@ private Q_SLOTS:
         QCOMPARE(app->m_bRandomizeWords, committed);
         QCOMPARE(sheet.isVisible(), how == 2);
         QCOMPARE(AfxGetApp()->m_strFontFace, QStringLiteral("Arial"));
+    }
+
+    // The Full Screen box: its own control after the others, showing the application's value,
+    // committed on OK and Apply only.
+    void fullScreenBox_data()
+    {
+        QTest::addColumn<int>("how");
+        QTest::addColumn<bool>("committed");
+        QTest::newRow("ok") << 0 << true;
+        QTest::newRow("cancel") << 1 << false;
+        QTest::newRow("apply") << 2 << true;
+    }
+    void fullScreenBox()
+    {
+        QFETCH(int, how);
+        QFETCH(bool, committed);
+        QVERIFY(!AfxGetApp()->m_bFullScreen);
+        CSettingsPropSheet sheet(QStringLiteral("Settings"));
+        sheet.show();
+        QWidget* page = sheet.m_pGeneralPage;
+        auto* box = control<QCheckBox>(page, CGeneralPropPg::IDC_FULL_SCREEN);
+        QVERIFY(box);
+        QCOMPARE(box->text(), QStringLiteral("Full &Screen"));
+        QVERIFY(!box->isChecked());
+        QCOMPARE(control<QCheckBox>(page, 1038)->nextInFocusChain(), box);
+        box->setChecked(true);
+        sheet.button(how == 1 ? 2 : how == 2 ? 0x3021 : 1)->click();
+        QCOMPARE(AfxGetApp()->m_bFullScreen, committed);
+        // The other options are untouched by the box.
+        QVERIFY(AfxGetApp()->m_bAudioEnabled);
+        QVERIFY(!AfxGetApp()->m_bLockKeyboard);
+
+        // A new sheet shows the committed value, and unticking it commits off.
+        CSettingsPropSheet again(QStringLiteral("Settings"));
+        again.show();
+        auto* box2 = control<QCheckBox>(again.m_pGeneralPage, CGeneralPropPg::IDC_FULL_SCREEN);
+        QCOMPARE(box2->isChecked(), committed);
+        box2->setChecked(false);
+        again.button(1)->click();
+        QVERIFY(!AfxGetApp()->m_bFullScreen);
     }
 
     void fontDialogLooks()
