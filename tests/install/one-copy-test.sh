@@ -101,6 +101,12 @@ second_start() {
     ! grep -q MapNotify "$folder.xev" || fail "$name: a window was shown during the second start"
     # From the task bar, a second start brings the running window back and in front.
     xdotool windowminimize --sync "$win"
+    # The window manager moves the focus on after the window is gone; on a busy machine that
+    # can take a moment.
+    for i in $(seq 1 50); do
+        [ "$(active_window)" != "$(printf '0x%x' "$win")" ] && break
+        sleep 0.1
+    done
     [ "$(active_window)" != "$(printf '0x%x' "$win")" ] || fail "$name: still active after minimising"
     start_again "$name (minimised)"
     for i in $(seq 1 30); do
