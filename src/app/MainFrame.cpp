@@ -1,6 +1,7 @@
 #include "app/MainFrame.h"
 
 #include "app/CommandIds.h"
+#include "app/DocumentFileDialog.h"
 #include "app/PommelotApp.h"
 #include "app/PommelotDoc.h"
 #include "app/PommelotView.h"
@@ -9,7 +10,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QIcon>
+#include <QKeyEvent>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QShortcut>
 
@@ -78,6 +82,7 @@ CMainFrame::CMainFrame() : m_pDocument(std::make_unique<CPommelotDoc>())
 CMainFrame::~CMainFrame()
 {
     qApp->removeEventFilter(this);
+    leaveContextHelp();
     // The view goes before the frame's other children: it stops what plays or draws into it.
     delete m_pView;
     m_pView = nullptr;
@@ -189,9 +194,12 @@ void CMainFrame::OnCommand(int commandId)
         AfxGetApp()->WinHelp();
         break;
     case ID_CONTEXT_HELP:
-        // The next click anywhere in the frame opens the help page.
-        m_bContextHelp = true;
-        QApplication::setOverrideCursor(Qt::WhatsThisCursor);
+        // The next click anywhere in the frame opens the help page; Escape leaves the mode.
+        // Asked again while on, it stays on with the one help cursor.
+        if (!m_bContextHelp) {
+            m_bContextHelp = true;
+            QApplication::setOverrideCursor(Qt::WhatsThisCursor);
+        }
         break;
     case ID_CREDITS:
     case ID_APP_ABOUT:
@@ -218,10 +226,23 @@ void CMainFrame::OnCommand(int commandId)
     }
 }
 
+void CMainFrame::leaveContextHelp()
+{
+    if (!m_bContextHelp)
+        return;
+    m_bContextHelp = false;
+    QApplication::restoreOverrideCursor();
+}
+
+// The document dialogs are reached from the keyboard: with Lock Keyboard ticked the lock
+// stays on while they run, and they commit only on a click (CDocumentFileDialog).
 void CMainFrame::OnFileOpen()
 {
-    EnableKeyHook(0, m_pView);
-    const QString path = QFileDialog::getOpenFileName(this, tr("Open"));
+    leaveContextHelp();
+    if (!AfxGetApp()->m_bLockKeyboard)
+        EnableKeyHook(0, m_pView);
+    CDocumentFileDialog dialog(this, QFileDialog::AcceptOpen);
+    const QString path = dialog.choose();
     if (!path.isEmpty() && m_pDocument->OnOpenDocument(path)) {
         AfxGetApp()->AddToRecentFileList(path);
         updateTitle();
@@ -232,13 +253,30 @@ void CMainFrame::OnFileOpen()
 
 void CMainFrame::OnFileSave()
 {
-    EnableKeyHook(0, m_pView);
+    leaveContextHelp();
+    if (!AfxGetApp()->m_bLockKeyboard)
+        EnableKeyHook(0, m_pView);
     QString path = m_pDocument->GetPathName();
-    if (path.isEmpty())
-        path = QFileDialog::getSaveFileName(this, tr("Save As"));
-    if (!path.isEmpty() && m_pDocument->OnSaveDocument(path)) {
-        AfxGetApp()->AddToRecentFileList(path);
-        updateTitle();
+    if (path.isEmpty()) {
+        CDocumentFileDialog dialog(this, QFileDialog::AcceptSave);
+        // An existing file is never replaced (the document refuses it), so no question.
+        dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+        path = dialog.choose();
+    }
+    if (!path.isEmpty()) {
+        if (m_pDocument->OnSaveDocument(path)) {
+            AfxGetApp()->AddToRecentFileList(path);
+            updateTitle();
+        } else {
+            const QString name = QFileInfo(path).fileName();
+            QMessageBox::warning(
+                this, tr("Save"),
+                QFileInfo::exists(path)
+                    ? tr("\"%1\" already holds data. A Pommelot document holds none, so the "
+                         "file was left as it is.")
+                          .arg(name)
+                    : tr("\"%1\" could not be created.").arg(name));
+        }
     }
     EnableKeyHook(1, m_pView);
     m_pView->setFocus();
@@ -255,9 +293,13 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
     const bool press = t == QEvent::MouseButtonPress || t == QEvent::MouseButtonDblClick;
     const bool mouse = press || t == QEvent::MouseButtonRelease;
     if (mouse && m_bContextHelp && press) {
-        m_bContextHelp = false;
-        QApplication::restoreOverrideCursor();
+        leaveContextHelp();
         AfxGetApp()->WinHelp();
+        return true;
+    }
+    if (t == QEvent::KeyPress && m_bContextHelp &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        leaveContextHelp();
         return true;
     }
     // While a drawing runs or a cue waits, clicks on the toolbar are thrown away, so no mode

@@ -25,6 +25,8 @@ public:
     QAction* action(int commandId) const;
     // Carries out a command as the toolbar or a shortcut would.
     void OnCommand(int commandId);
+    // Whether Shift+F1's help mode is on: the next click opens the help page.
+    bool isInContextHelp() const { return m_bContextHelp; }
 
     // Whether a toolbar button's mode is built; buttons of the others stay disabled.
     static bool isModeAvailable(int commandId);
@@ -39,6 +41,8 @@ private:
     void updateTitle();
     void OnFileOpen();
     void OnFileSave();
+    // Ends the help mode of Shift+F1 (its cursor goes), if it is on.
+    void leaveContextHelp();
 
     QToolBar* m_wndToolBar = nullptr;
     CPommelotView* m_pView = nullptr;

@@ -68,6 +68,10 @@ bool CPommelotView::isCharacterKey(const QKeyEvent* event)
 {
     if (event->text().isEmpty())
         return false;
+    // X11 gives Delete the text U+007F; it is an editing key that makes no character, like
+    // the arrows and the function keys.
+    if (event->key() == Qt::Key_Delete)
+        return false;
     // Alt and the Windows key make system keys, not characters.
     return !(event->modifiers() & (Qt::AltModifier | Qt::MetaModifier));
 }

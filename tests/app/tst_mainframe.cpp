@@ -48,7 +48,7 @@ private Q_SLOTS:
         QVERIFY(frame()->findChild<QMenuBar*>() == nullptr || !frame()->menuBar()->isVisible());
         QVERIFY(frame()->findChild<QStatusBar*>() == nullptr);
         QCOMPARE(frame()->centralWidget(), static_cast<QWidget*>(view()));
-        QCOMPARE(frame()->windowTitle(), QStringLiteral("Pommel - Pommelot"));
+        QCOMPARE(frame()->windowTitle(), QStringLiteral("Untitled - Pommelot"));
     }
 
     void toolbarHasTenButtonsInOrder()
