@@ -4,9 +4,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <QTemporaryFile>
 
 #include <cerrno>
+#include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -158,21 +158,25 @@ bool ListFile::writeInPlace(const QString& path, const QByteArray& bytes)
         return false;
     const qint64 oldSize = st.st_size;
 
-    QTemporaryFile backup(QDir::tempPath() + QLatin1Char('/') + QFileInfo(path).fileName() +
+    // A named file, so that it outlives the program should the program die in the middle
+    // of the write.
+    QByteArray backupName =
+        QFile::encodeName(QDir::tempPath() + QLatin1Char('/') + QFileInfo(path).fileName() +
                           QStringLiteral(".backup-XXXXXX"));
-    if (!backup.open())
+    const Fd backup(::mkostemp(backupName.data(), O_CLOEXEC));
+    if (backup.get() < 0)
         return false;
-    const int backupFd = static_cast<int>(backup.handle());
-    if (!copyContents(fd.get(), backupFd, oldSize) || ::fsync(backupFd) != 0)
+    if (!copyContents(fd.get(), backup.get(), oldSize) || ::fsync(backup.get()) != 0) {
+        ::unlink(backupName.constData());
         return false;
+    }
 
     const bool written = writeAllAt(fd.get(), bytes.constData(), bytes.size(), 0) &&
                          ::ftruncate(fd.get(), bytes.size()) == 0 && ::fsync(fd.get()) == 0;
-    if (written)
-        return true;
-    const bool restored = copyContents(backupFd, fd.get(), oldSize) &&
-                          ::ftruncate(fd.get(), oldSize) == 0 && ::fsync(fd.get()) == 0;
-    if (!restored)
-        backup.setAutoRemove(false);
-    return false;
+    const bool restored =
+        written || (copyContents(backup.get(), fd.get(), oldSize) &&
+                    ::ftruncate(fd.get(), oldSize) == 0 && ::fsync(fd.get()) == 0);
+    if (restored)
+        ::unlink(backupName.constData());
+    return written;
 }

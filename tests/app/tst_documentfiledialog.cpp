@@ -193,8 +193,7 @@ private Q_SLOTS:
         int answered = -1;
         const Run r = run(QFileDialog::AcceptSave, [&answered](CDocumentFileDialog& d) {
             QMessageBox box(QMessageBox::Question, QStringLiteral("Save"),
-                            QStringLiteral("Replace it?"), QMessageBox::Yes | QMessageBox::No,
-                            &d);
+                            QStringLiteral("Replace it?"), QMessageBox::Yes | QMessageBox::No, &d);
             QObject::connect(&box, &QMessageBox::finished, [&answered](int a) { answered = a; });
             box.setDefaultButton(QMessageBox::Yes);
             box.show();
