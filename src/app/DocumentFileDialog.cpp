@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QWindow>
 
 namespace {
 bool isInside(const QObject* object, const char* className)
@@ -47,6 +48,9 @@ CDocumentFileDialog::CDocumentFileDialog(QWidget* parent, AcceptMode mode) : QFi
     setWindowTitle(mode == AcceptSave ? tr("Save As - click Save to confirm")
                                       : tr("Open - click Open to confirm"));
     setObjectName(QStringLiteral("DocumentFileDialog"));
+    // An existing file is never replaced (the document refuses it), so no question is asked.
+    if (mode == AcceptSave)
+        setOption(QFileDialog::DontConfirmOverwrite, true);
 }
 
 CDocumentFileDialog::~CDocumentFileDialog()
@@ -54,8 +58,38 @@ CDocumentFileDialog::~CDocumentFileDialog()
     qApp->removeEventFilter(this);
 }
 
+QString CDocumentFileDialog::chooseFile(QWidget* parent, AcceptMode mode)
+{
+    // The two dialogs live as long as the process and are never deleted: a file dialog writes
+    // the toolkit's file-dialog settings into the home folder when it is deleted, and these
+    // open from the keyboard, where a child's keys must not write anything. So they belong to
+    // no window (which would delete them), and only stand above the caller's.
+    static CDocumentFileDialog* dialogs[2] = {};
+    CDocumentFileDialog*& dialog = dialogs[mode == AcceptSave ? 1 : 0];
+    if (!dialog)
+        dialog = new CDocumentFileDialog(nullptr, mode);
+    if (parent) {
+        dialog->winId();
+        if (QWidget* top = parent->window(); top->windowHandle())
+            dialog->windowHandle()->setTransientParent(top->windowHandle());
+    }
+    return dialog->choose();
+}
+
+void CDocumentFileDialog::showEvent(QShowEvent* event)
+{
+    QFileDialog::showEvent(event);
+    // The name field's completion list is a popup, which takes the keyboard for itself while
+    // it is open; the dialog does without it.
+    if (auto* name = findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+        name->setCompleter(nullptr);
+}
+
 QString CDocumentFileDialog::choose()
 {
+    // Opened again, it starts without the name typed last time.
+    if (auto* name = findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+        name->clear();
     // The filter sits on the application: the dialog's popups, completer and message boxes
     // are windows of their own.
     qApp->installEventFilter(this);
@@ -79,8 +113,9 @@ bool CDocumentFileDialog::isHarmlessKey(const QObject* receiver, const QKeyEvent
     // In a text field everything but Alt and Meta combinations edits the text.
     if (receiver->inherits("QLineEdit"))
         return !(event->modifiers() & (Qt::AltModifier | Qt::MetaModifier));
+    // Alt or Meta with an arrow opens a combo box's list.
     if (isNavigationKey(key))
-        return true;
+        return !(event->modifiers() & (Qt::AltModifier | Qt::MetaModifier));
     // Printable text, without Ctrl, Alt or Meta, to a list (keyboard search) or a combo box.
     const QString text = event->text();
     const bool printable =

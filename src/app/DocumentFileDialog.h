@@ -20,10 +20,15 @@ public:
 
     // Runs the dialog modally; the chosen path, or empty when cancelled.
     QString choose();
+    // The same with the one dialog of that mode that the process keeps (it is never deleted),
+    // shown above parent's window: opened again and again (a child finds the shortcut quickly),
+    // it costs no memory each time and writes no settings file.
+    static QString chooseFile(QWidget* parent, AcceptMode mode);
 
     // Whether a key event aimed at `receiver` may reach it while a document dialog runs.
     static bool isHarmlessKey(const QObject* receiver, const class QKeyEvent* event);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 };

@@ -234,34 +234,51 @@ void CMainFrame::leaveContextHelp()
     QApplication::restoreOverrideCursor();
 }
 
-// The document dialogs are reached from the keyboard: with Lock Keyboard ticked the lock
-// stays on while they run, and they commit only on a click (CDocumentFileDialog).
+namespace {
+// The document dialogs are reached from the keyboard, where a child may be: the lock stays on
+// while they run, whatever the Lock Keyboard setting, so no key of the child's reaches the
+// desktop meanwhile (the dialog still gets its keys: the lock hands them to the focused
+// window). They commit only on a click (CDocumentFileDialog).
+class DocumentDialogLock
+{
+public:
+    explicit DocumentDialogLock(CPommelotView* view) : m_view(view)
+    {
+        m_view->keepLockWhileAway(true);
+        EnableKeyHook(1, m_view);
+    }
+    ~DocumentDialogLock()
+    {
+        m_view->keepLockWhileAway(false);
+        EnableKeyHook(1, m_view);
+        m_view->setFocus();
+    }
+    DocumentDialogLock(const DocumentDialogLock&) = delete;
+    DocumentDialogLock& operator=(const DocumentDialogLock&) = delete;
+
+private:
+    CPommelotView* m_view;
+};
+} // namespace
+
 void CMainFrame::OnFileOpen()
 {
     leaveContextHelp();
-    if (!AfxGetApp()->m_bLockKeyboard)
-        EnableKeyHook(0, m_pView);
-    CDocumentFileDialog dialog(this, QFileDialog::AcceptOpen);
-    const QString path = dialog.choose();
+    const DocumentDialogLock lock(m_pView);
+    const QString path = CDocumentFileDialog::chooseFile(this, QFileDialog::AcceptOpen);
     if (!path.isEmpty() && m_pDocument->OnOpenDocument(path)) {
         AfxGetApp()->AddToRecentFileList(path);
         updateTitle();
     }
-    EnableKeyHook(1, m_pView);
-    m_pView->setFocus();
 }
 
 void CMainFrame::OnFileSave()
 {
     leaveContextHelp();
-    if (!AfxGetApp()->m_bLockKeyboard)
-        EnableKeyHook(0, m_pView);
+    const DocumentDialogLock lock(m_pView);
     QString path = m_pDocument->GetPathName();
     if (path.isEmpty()) {
-        CDocumentFileDialog dialog(this, QFileDialog::AcceptSave);
-        // An existing file is never replaced (the document refuses it), so no question.
-        dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
-        path = dialog.choose();
+        path = CDocumentFileDialog::chooseFile(this, QFileDialog::AcceptSave);
     }
     if (!path.isEmpty()) {
         if (m_pDocument->OnSaveDocument(path)) {
@@ -278,8 +295,6 @@ void CMainFrame::OnFileSave()
                     : tr("\"%1\" could not be created.").arg(name));
         }
     }
-    EnableKeyHook(1, m_pView);
-    m_pView->setFocus();
 }
 
 void CMainFrame::updateTitle()

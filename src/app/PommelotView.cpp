@@ -286,6 +286,6 @@ void CPommelotView::focusInEvent(QFocusEvent* event)
 void CPommelotView::focusOutEvent(QFocusEvent* event)
 {
     QWidget::focusOutEvent(event);
-    if (!AfxGetApp()->m_bLockKeyboard)
+    if (!AfxGetApp()->m_bLockKeyboard && !m_bKeepLockAway)
         EnableKeyHook(0, this);
 }

@@ -216,7 +216,7 @@ private Q_SLOTS:
         QCOMPARE(centre(), QColor(255, 0, 0));
     }
 
-    void documentDialogsKeepTheLockWhenLockKeyboardIsTicked_data()
+    void documentDialogsKeepTheLock_data()
     {
         QTest::addColumn<bool>("lockSetting");
         QTest::addColumn<int>("command");
@@ -225,7 +225,7 @@ private Q_SLOTS:
         QTest::newRow("open, lock not ticked") << false << int(ID_FILE_OPEN);
         QTest::newRow("save, lock not ticked") << false << int(ID_FILE_SAVE);
     }
-    void documentDialogsKeepTheLockWhenLockKeyboardIsTicked()
+    void documentDialogsKeepTheLock()
     {
         QFETCH(bool, lockSetting);
         QFETCH(int, command);
@@ -243,7 +243,8 @@ private Q_SLOTS:
         frame()->OnCommand(command);
         AfxGetApp()->m_bLockKeyboard = false;
         QVERIFY(seen);
-        QCOMPARE(lockedMeanwhile, lockSetting);
+        // Opened from the keyboard, where a child may be: the lock holds either way.
+        QVERIFY(lockedMeanwhile);
         QVERIFY(IsKeyHookEnabled());
         QCOMPARE(frame()->windowTitle(), QStringLiteral("Untitled - Pommelot"));
     }
