@@ -11,7 +11,7 @@ packages=(
   # runtime
   fonts-liberation espeak-ng sox
   # tests
-  xvfb xauth xdotool x11-utils imagemagick clang libclang-rt-14-dev
+  xvfb xauth xdotool x11-utils imagemagick clang libclang-rt-14-dev openbox
   desktop-file-utils appstream
 )
 

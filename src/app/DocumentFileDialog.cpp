@@ -66,14 +66,22 @@ QString CDocumentFileDialog::chooseFile(QWidget* parent, AcceptMode mode)
     // no window (which would delete them), and only stand above the caller's.
     static CDocumentFileDialog* dialogs[2] = {};
     CDocumentFileDialog*& dialog = dialogs[mode == AcceptSave ? 1 : 0];
-    if (!dialog)
+    if (!dialog) {
         dialog = new CDocumentFileDialog(nullptr, mode);
-    if (parent) {
-        dialog->winId();
-        if (QWidget* top = parent->window(); top->windowHandle())
-            dialog->windowHandle()->setTransientParent(top->windowHandle());
+        // Closing the main window still ends the program.
+        dialog->setAttribute(Qt::WA_QuitOnClose, false);
     }
-    return dialog->choose();
+    QWindow* above = parent ? parent->window()->windowHandle() : nullptr;
+    if (above) {
+        dialog->winId();
+        dialog->windowHandle()->setTransientParent(above);
+    }
+    const QString path = dialog->choose();
+    // A hidden window that stays transient for the main window keeps it blocked (it would
+    // not close).
+    if (above)
+        dialog->windowHandle()->setTransientParent(nullptr);
+    return path;
 }
 
 void CDocumentFileDialog::showEvent(QShowEvent* event)
