@@ -8,7 +8,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
-#include <QWindow>
 
 namespace {
 bool isInside(const QObject* object, const char* className)
@@ -60,28 +59,25 @@ CDocumentFileDialog::~CDocumentFileDialog()
 
 QString CDocumentFileDialog::chooseFile(QWidget* parent, AcceptMode mode)
 {
-    // The two dialogs live as long as the process and are never deleted: a file dialog writes
-    // the toolkit's file-dialog settings into the home folder when it is deleted, and these
-    // open from the keyboard, where a child's keys must not write anything. So they belong to
-    // no window (which would delete them), and only stand above the caller's.
-    static CDocumentFileDialog* dialogs[2] = {};
-    CDocumentFileDialog*& dialog = dialogs[mode == AcceptSave ? 1 : 0];
+    QWidget* owner = parent->window();
+    const QString name = mode == AcceptSave ? QStringLiteral("DocumentSaveDialog")
+                                            : QStringLiteral("DocumentOpenDialog");
+    auto* dialog = owner->findChild<CDocumentFileDialog*>(name, Qt::FindDirectChildrenOnly);
     if (!dialog) {
-        dialog = new CDocumentFileDialog(nullptr, mode);
-        // Closing the main window still ends the program.
-        dialog->setAttribute(Qt::WA_QuitOnClose, false);
+        dialog = new CDocumentFileDialog(owner, mode);
+        dialog->setObjectName(name);
     }
-    QWindow* above = parent ? parent->window()->windowHandle() : nullptr;
-    if (above) {
-        dialog->winId();
-        dialog->windowHandle()->setTransientParent(above);
+    return dialog->choose();
+}
+
+void CDocumentFileDialog::keepPastOwner(QWidget* owner)
+{
+    const auto dialogs =
+        owner->findChildren<CDocumentFileDialog*>(QString(), Qt::FindDirectChildrenOnly);
+    for (CDocumentFileDialog* dialog : dialogs) {
+        dialog->hide();
+        dialog->setParent(nullptr);
     }
-    const QString path = dialog->choose();
-    // A hidden window that stays transient for the main window keeps it blocked (it would
-    // not close).
-    if (above)
-        dialog->windowHandle()->setTransientParent(nullptr);
-    return path;
 }
 
 void CDocumentFileDialog::showEvent(QShowEvent* event)

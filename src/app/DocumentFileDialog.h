@@ -20,10 +20,14 @@ public:
 
     // Runs the dialog modally; the chosen path, or empty when cancelled.
     QString choose();
-    // The same with the one dialog of that mode that the process keeps (it is never deleted),
-    // shown above parent's window: opened again and again (a child finds the shortcut quickly),
-    // it costs no memory each time and writes no settings file.
+    // The same with the one dialog of that mode that parent's window keeps: opened again and
+    // again (a child finds the shortcut quickly), it costs no memory each time.
     static QString chooseFile(QWidget* parent, AcceptMode mode);
+    // Called by that window before it goes: its document dialogs are let go, never deleted.
+    // A file dialog writes the toolkit's file-dialog settings into the home folder when it is
+    // deleted, and these dialogs open from the keyboard, where a child's keys must not write
+    // anything.
+    static void keepPastOwner(QWidget* owner);
 
     // Whether a key event aimed at `receiver` may reach it while a document dialog runs.
     static bool isHarmlessKey(const QObject* receiver, const class QKeyEvent* event);

@@ -83,6 +83,7 @@ CMainFrame::~CMainFrame()
 {
     qApp->removeEventFilter(this);
     leaveContextHelp();
+    CDocumentFileDialog::keepPastOwner(this);
     // The view goes before the frame's other children: it stops what plays or draws into it.
     delete m_pView;
     m_pView = nullptr;
