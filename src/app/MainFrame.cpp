@@ -4,6 +4,7 @@
 #include "app/CoverWindow.h"
 #include "app/LeaveGesture.h"
 #include "app/LeaveRing.h"
+#include "app/DocumentFileDialog.h"
 #include "app/PommelotApp.h"
 #include "app/PommelotDoc.h"
 #include "app/PommelotView.h"
@@ -13,8 +14,10 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QIcon>
 #include <QKeyEvent>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QShortcut>
@@ -122,6 +125,8 @@ CMainFrame::~CMainFrame()
     for (const QPointer<CCoverWindow>& cover : m_covers)
         delete cover.data();
     m_covers.clear();
+    leaveContextHelp();
+    CDocumentFileDialog::keepPastOwner(this);
     // The view goes before the frame's other children: it stops what plays or draws into it.
     delete m_pView;
     m_pView = nullptr;
@@ -237,9 +242,12 @@ void CMainFrame::OnCommand(int commandId)
         AfxGetApp()->WinHelp();
         break;
     case ID_CONTEXT_HELP:
-        // The next click anywhere in the frame opens the help page.
-        m_bContextHelp = true;
-        QApplication::setOverrideCursor(Qt::WhatsThisCursor);
+        // The next click anywhere in the frame opens the help page; Escape leaves the mode.
+        // Asked again while on, it stays on with the one help cursor.
+        if (!m_bContextHelp) {
+            m_bContextHelp = true;
+            QApplication::setOverrideCursor(Qt::WhatsThisCursor);
+        }
         break;
     case ID_CREDITS:
     case ID_APP_ABOUT:
@@ -266,30 +274,75 @@ void CMainFrame::OnCommand(int commandId)
     }
 }
 
+void CMainFrame::leaveContextHelp()
+{
+    if (!m_bContextHelp)
+        return;
+    m_bContextHelp = false;
+    QApplication::restoreOverrideCursor();
+}
+
+namespace {
+// The document dialogs are reached from the keyboard, where a child may be: the lock stays on
+// while they run, whatever the Lock Keyboard setting, so no key of the child's reaches the
+// desktop meanwhile (the dialog still gets its keys: the lock hands them to the focused
+// window). They commit only on a click (CDocumentFileDialog).
+class DocumentDialogLock
+{
+public:
+    explicit DocumentDialogLock(CPommelotView* view) : m_view(view)
+    {
+        m_view->keepLockWhileAway(true);
+        EnableKeyHook(1, m_view);
+    }
+    ~DocumentDialogLock()
+    {
+        m_view->keepLockWhileAway(false);
+        EnableKeyHook(1, m_view);
+        m_view->setFocus();
+    }
+    DocumentDialogLock(const DocumentDialogLock&) = delete;
+    DocumentDialogLock& operator=(const DocumentDialogLock&) = delete;
+
+private:
+    CPommelotView* m_view;
+};
+} // namespace
+
 void CMainFrame::OnFileOpen()
 {
-    EnableKeyHook(0, m_pView);
-    const QString path = QFileDialog::getOpenFileName(this, tr("Open"));
+    leaveContextHelp();
+    const DocumentDialogLock lock(m_pView);
+    const QString path = CDocumentFileDialog::chooseFile(this, QFileDialog::AcceptOpen);
     if (!path.isEmpty() && m_pDocument->OnOpenDocument(path)) {
         AfxGetApp()->AddToRecentFileList(path);
         updateTitle();
     }
-    EnableKeyHook(1, m_pView);
-    m_pView->setFocus();
 }
 
 void CMainFrame::OnFileSave()
 {
-    EnableKeyHook(0, m_pView);
+    leaveContextHelp();
+    const DocumentDialogLock lock(m_pView);
     QString path = m_pDocument->GetPathName();
-    if (path.isEmpty())
-        path = QFileDialog::getSaveFileName(this, tr("Save As"));
-    if (!path.isEmpty() && m_pDocument->OnSaveDocument(path)) {
-        AfxGetApp()->AddToRecentFileList(path);
-        updateTitle();
+    if (path.isEmpty()) {
+        path = CDocumentFileDialog::chooseFile(this, QFileDialog::AcceptSave);
     }
-    EnableKeyHook(1, m_pView);
-    m_pView->setFocus();
+    if (!path.isEmpty()) {
+        if (m_pDocument->OnSaveDocument(path)) {
+            AfxGetApp()->AddToRecentFileList(path);
+            updateTitle();
+        } else {
+            const QString name = QFileInfo(path).fileName();
+            QMessageBox::warning(
+                this, tr("Save"),
+                QFileInfo::exists(path)
+                    ? tr("\"%1\" already holds data. A Pommelot document holds none, so the "
+                         "file was left as it is.")
+                          .arg(name)
+                    : tr("\"%1\" could not be created.").arg(name));
+        }
+    }
 }
 
 void CMainFrame::setFullScreen(bool on)
@@ -480,9 +533,13 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
     const bool press = t == QEvent::MouseButtonPress || t == QEvent::MouseButtonDblClick;
     const bool mouse = press || t == QEvent::MouseButtonRelease;
     if (mouse && m_bContextHelp && press) {
-        m_bContextHelp = false;
-        QApplication::restoreOverrideCursor();
+        leaveContextHelp();
         AfxGetApp()->WinHelp();
+        return true;
+    }
+    if (t == QEvent::KeyPress && m_bContextHelp &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        leaveContextHelp();
         return true;
     }
     // While a drawing runs or a cue waits, clicks on the toolbar are thrown away, so no mode

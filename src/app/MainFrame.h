@@ -33,6 +33,8 @@ public:
     QAction* action(int commandId) const;
     // Carries out a command as the toolbar or a shortcut would.
     void OnCommand(int commandId);
+    // Whether Shift+F1's help mode is on: the next click opens the help page.
+    bool isInContextHelp() const { return m_bContextHelp; }
 
     // Whether a toolbar button's mode is built; buttons of the others stay disabled.
     static bool isModeAvailable(int commandId);
@@ -69,6 +71,8 @@ private:
     void scheduleScreenSync();
     void onLeaveGestureCompleted();
     void enableWindowCommands(bool enable);
+    // Ends the help mode of Shift+F1 (its cursor goes), if it is on.
+    void leaveContextHelp();
 
     QToolBar* m_wndToolBar = nullptr;
     CPommelotView* m_pView = nullptr;

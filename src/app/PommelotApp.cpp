@@ -19,10 +19,16 @@ namespace {
 QString g_testProgramFolder;
 bool g_testCreateWindow = true;
 
-// Created (or opened) at process start and held until exit; nothing waits on it.
+constexpr char kLogSemaphoreName[] = "/QVXLogSem";
+
+// Created (or opened) at process start and held until exit; nothing waits on it. A copy of
+// the program that really ran removes the name when it ends (ExitInstance), so no file is left
+// behind for the next user of the machine; a process that ends without running (start-up
+// refused) leaves the name alone, as another copy may hold it.
 struct LogSemaphore
 {
-    sem_t* sem = sem_open("/QVXLogSem", O_CREAT, 0600, 1);
+    sem_t* sem = sem_open(kLogSemaphoreName, O_CREAT, 0600, 1);
+    bool unlinkAtExit = false;
     ~LogSemaphore()
     {
         if (sem != SEM_FAILED)
@@ -134,6 +140,9 @@ bool CPommelotApp::InitInstance()
     }
     m_pMainFrame->show();
     m_pMainFrame->view()->OnInitialUpdate();
+    // This copy runs: it owns the semaphore's name until it ends. (Test programs, which run
+    // side by side, leave the shared name alone.)
+    g_logSemaphore.unlinkAtExit = g_testProgramFolder.isEmpty();
     return true;
 }
 
@@ -147,6 +156,10 @@ int CPommelotApp::ExitInstance()
     delete m_pBirdWordList;
     m_pBirdWordList = nullptr;
     m_pProfile.reset();
+    if (g_logSemaphore.unlinkAtExit && g_logSemaphore.sem != SEM_FAILED) {
+        g_logSemaphore.unlinkAtExit = false;
+        sem_unlink(kLogSemaphoreName);
+    }
     return 0;
 }
 

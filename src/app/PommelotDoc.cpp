@@ -3,10 +3,15 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 bool CPommelotDoc::OnNewDocument()
 {
     m_path.clear();
-    m_title = QStringLiteral("Pommel");
+    m_title = untitled();
     return true;
 }
 
@@ -21,10 +26,21 @@ bool CPommelotDoc::OnOpenDocument(const QString& path)
 
 bool CPommelotDoc::OnSaveDocument(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    if (path.isEmpty())
         return false;
-    file.close();
+    const QByteArray name = QFile::encodeName(path);
+    // Created only if nothing is there yet: an existing file is never opened for writing.
+    const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd >= 0) {
+        ::close(fd);
+    } else {
+        struct stat st = {};
+        // What is there already may stay only if it is an empty file, which is what a save
+        // would leave anyway.
+        if (errno != EEXIST || ::stat(name.constData(), &st) != 0 || !S_ISREG(st.st_mode) ||
+            st.st_size != 0)
+            return false;
+    }
     m_path = path;
     m_title = QFileInfo(path).fileName();
     return true;

@@ -8,13 +8,19 @@ class CPommelotDoc
 {
 public:
     bool OnNewDocument();
-    // Writes nothing when storing, reads nothing when loading.
+    // Reads nothing.
     bool OnOpenDocument(const QString& path);
+    // The document holds no data, so saving writes none: a missing file is created empty, an
+    // empty one is left as it is, and a file that holds anything is never truncated or
+    // replaced (false, file untouched).
     bool OnSaveDocument(const QString& path);
     QString GetTitle() const { return m_title; }
     QString GetPathName() const { return m_path; }
 
+    // The title of a document that has no file yet.
+    static QString untitled() { return QStringLiteral("Untitled"); }
+
 private:
-    QString m_title = QStringLiteral("Pommel");
+    QString m_title = untitled();
     QString m_path;
 };

@@ -80,6 +80,10 @@ bool CPommelotView::isCharacterKey(const QKeyEvent* event)
 {
     if (event->text().isEmpty())
         return false;
+    // X11 gives Delete the text U+007F; it is an editing key that makes no character, like
+    // the arrows and the function keys.
+    if (event->key() == Qt::Key_Delete)
+        return false;
     // Alt and the Windows key make system keys, not characters.
     return !(event->modifiers() & (Qt::AltModifier | Qt::MetaModifier));
 }
@@ -299,6 +303,6 @@ void CPommelotView::focusInEvent(QFocusEvent* event)
 void CPommelotView::focusOutEvent(QFocusEvent* event)
 {
     QWidget::focusOutEvent(event);
-    if (!AfxGetApp()->m_bLockKeyboard)
+    if (!AfxGetApp()->m_bLockKeyboard && !m_bKeepLockAway)
         EnableKeyHook(0, this);
 }

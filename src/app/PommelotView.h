@@ -47,6 +47,9 @@ public:
     bool isDrawing() const { return m_bDrawing; }
     bool isKeyPending() const { return m_bKeyPending; }
     bool playSound() const { return m_bPlaySound; }
+    // While set, losing the focus leaves the keyboard lock on whatever the Lock Keyboard
+    // setting (the frame's document dialogs, which a child can open from the keyboard).
+    void keepLockWhileAway(bool keep) { m_bKeepLockAway = keep; }
 
     // Is a QKeyEvent one that makes a character for the play view?
     static bool isCharacterKey(const class QKeyEvent* event);
@@ -95,4 +98,5 @@ private:
     bool m_bSpeaking = false;
     // Parts of the view waiting to be repainted only because a surface changed.
     QRegion m_surfaceOnly;
+    bool m_bKeepLockAway = false;
 };

@@ -1,10 +1,9 @@
 #include "wordlist/WordList.h"
 
 #include "app/PommelotApp.h"
+#include "wordlist/ListFile.h"
 #include "wordlist/WordListFormat.h"
 
-#include <QFile>
-#include <QSaveFile>
 #include <cmath>
 #include <cstdlib>
 
@@ -54,27 +53,31 @@ WordList::~WordList()
 
 void WordList::Load()
 {
-    QFile file(m_szFilePath);
-    if (!file.open(QIODevice::ReadOnly))
-        return;
-    // Words up to a damaged or cut-off one are kept; the rest is dropped without a word.
-    m_words.append(WordListFormat::decode(file.readAll()));
+    QByteArray bytes;
+    switch (ListFile::read(m_szFilePath, bytes)) {
+    case ListFile::ReadResult::Read:
+        // Words up to a damaged or cut-off one are kept; the rest is dropped without a word.
+        m_words.append(WordListFormat::decode(bytes));
+        break;
+    case ListFile::ReadResult::NotRegular:
+    case ListFile::ReadResult::TooLarge:
+        // No list can be taken from it: the list starts empty, and the file stays as it is
+        // unless the list is edited.
+        m_bFileRefused = true;
+        break;
+    case ListFile::ReadResult::Missing:
+    case ListFile::ReadResult::Failed:
+        break;
+    }
 }
 
 bool WordList::Save()
 {
-    // The new list goes to a temporary file that replaces the old one only once it is
-    // complete, so a failed write never leaves a cut-off list behind. The file is unbuffered:
-    // a buffered save file can report success at commit although its final flush fell short
-    // (disk full), which would put a cut-off list in place of the old one.
-    QSaveFile file(m_szFilePath);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+    if (m_bFileRefused && !m_bModified)
         return false;
-    const QByteArray bytes = WordListFormat::encode(m_words);
-    // An unfinished save file is discarded when it goes out of scope.
-    if (file.write(bytes) != bytes.size() || file.error() != QFileDevice::NoError)
-        return false;
-    return file.commit();
+    // The new list replaces the old one only once it is complete, so a failed write never
+    // leaves a cut-off list behind.
+    return ListFile::write(m_szFilePath, WordListFormat::encode(m_words));
 }
 
 void WordList::AddWord(const QString* text)

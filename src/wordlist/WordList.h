@@ -17,7 +17,10 @@ public:
     WordList& operator=(const WordList&) = delete;
 
     void Load();
-    // Replaces the list file atomically. Returns false (and leaves the old file) on failure.
+    // Replaces the list file atomically (in place, with a backup, where the folder allows no
+    // new files). Returns false (and leaves the old file) on failure. A list file that could
+    // not be loaded because it is no regular file or is too large is left as it is unless the
+    // list was edited.
     bool Save();
 
     void AddWord(const QString* text);
@@ -45,6 +48,8 @@ public:
 private:
     QStringList m_words;
     bool m_bModified = false;
+    // The list file was refused at load (not a regular file, or too large).
+    bool m_bFileRefused = false;
     QString m_szFilePath;
     QString m_szFolder;
     QString m_dataFolder;

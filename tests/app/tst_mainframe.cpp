@@ -2,10 +2,17 @@
 #include "app/PommelotView.h"
 #include "common/FrameDriver.h"
 #include "common/TestApp.h"
+#include "components/KeyHook.h"
+#include "settings/ModalHelper.h"
 
 #include <QAction>
 #include <QDesktopServices>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QToolButton>
@@ -48,7 +55,7 @@ private Q_SLOTS:
         QVERIFY(frame()->findChild<QMenuBar*>() == nullptr || !frame()->menuBar()->isVisible());
         QVERIFY(frame()->findChild<QStatusBar*>() == nullptr);
         QCOMPARE(frame()->centralWidget(), static_cast<QWidget*>(view()));
-        QCOMPARE(frame()->windowTitle(), QStringLiteral("Pommel - Pommelot"));
+        QCOMPARE(frame()->windowTitle(), QStringLiteral("Untitled - Pommelot"));
     }
 
     void toolbarHasTenButtonsInOrder()
@@ -178,6 +185,108 @@ private Q_SLOTS:
         QCOMPARE(handler.urls.size(), 1);
         QCOMPARE(handler.urls.first().toLocalFile(),
                  TestApp::programFolder() + QStringLiteral("/Help/Pommelot.htm"));
+    }
+
+    void helpModeEndsWithOneClickOrEscape()
+    {
+        UrlCatcher handler;
+        QDesktopServices::setUrlHandler(QStringLiteral("file"), &handler, "open");
+        view()->setFocus();
+        // Pressed twice, the help mode still ends with one click, and takes its cursor along.
+        QTest::keyClick(view(), Qt::Key_F1, Qt::ShiftModifier);
+        QTest::keyClick(view(), Qt::Key_F1, Qt::ShiftModifier);
+        QVERIFY(frame()->isInContextHelp());
+        QVERIFY(QApplication::overrideCursor());
+        QTest::mouseClick(view(), Qt::LeftButton);
+        QVERIFY(!frame()->isInContextHelp());
+        QVERIFY(!QApplication::overrideCursor());
+        QCOMPARE(handler.urls.size(), 1);
+
+        // Escape leaves the mode: the next click opens nothing, and Escape is no key press.
+        switchMode(ID_MODE_SHAPES);
+        QTest::keyClick(view(), Qt::Key_F1, Qt::ShiftModifier);
+        QVERIFY(QApplication::overrideCursor());
+        QTest::keyClick(view(), Qt::Key_Escape);
+        QVERIFY(!frame()->isInContextHelp());
+        QVERIFY(!QApplication::overrideCursor());
+        QTest::mouseClick(view(), Qt::LeftButton);
+        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+        QCOMPARE(handler.urls.size(), 1);
+        waitIdle();
+        QCOMPARE(centre(), QColor(255, 0, 0));
+    }
+
+    void documentDialogsKeepTheLock_data()
+    {
+        QTest::addColumn<bool>("lockSetting");
+        QTest::addColumn<int>("command");
+        QTest::newRow("open, lock ticked") << true << int(ID_FILE_OPEN);
+        QTest::newRow("save, lock ticked") << true << int(ID_FILE_SAVE);
+        QTest::newRow("open, lock not ticked") << false << int(ID_FILE_OPEN);
+        QTest::newRow("save, lock not ticked") << false << int(ID_FILE_SAVE);
+    }
+    void documentDialogsKeepTheLock()
+    {
+        QFETCH(bool, lockSetting);
+        QFETCH(int, command);
+        AfxGetApp()->m_bLockKeyboard = lockSetting;
+        frame()->activateWindow();
+        view()->setFocus();
+        QVERIFY(IsKeyHookEnabled());
+        bool seen = false;
+        bool lockedMeanwhile = false;
+        whenModal([&](QWidget* w) {
+            seen = qobject_cast<QFileDialog*>(w) != nullptr;
+            lockedMeanwhile = IsKeyHookEnabled();
+            static_cast<QDialog*>(w)->reject();
+        });
+        frame()->OnCommand(command);
+        AfxGetApp()->m_bLockKeyboard = false;
+        QVERIFY(seen);
+        // Opened from the keyboard, where a child may be: the lock holds either way.
+        QVERIFY(lockedMeanwhile);
+        QVERIFY(IsKeyHookEnabled());
+        QCOMPARE(frame()->windowTitle(), QStringLiteral("Untitled - Pommelot"));
+    }
+
+    // Open a file that holds data, then save: the file keeps its bytes.
+    void saveAfterOpenLeavesTheFilesData()
+    {
+        const QString path = TestApp::programFolder() + QStringLiteral("/sixteen.txt");
+        const QByteArray data("sixteen bytes!!\n");
+        QVERIFY(TestApp::writeFile(path, data));
+        whenModal([&](QWidget* w) {
+            auto* dialog = qobject_cast<QFileDialog*>(w);
+            QVERIFY(dialog);
+            dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(path);
+            auto* box = dialog->findChild<QDialogButtonBox*>();
+            for (QAbstractButton* b : box->buttons()) {
+                if (box->buttonRole(b) == QDialogButtonBox::AcceptRole)
+                    QTest::mouseClick(b, Qt::LeftButton);
+            }
+        });
+        frame()->OnCommand(ID_FILE_OPEN);
+        QCOMPARE(frame()->windowTitle(), QStringLiteral("sixteen.txt - Pommelot"));
+
+        // Ctrl+S saves to that path at once (no dialog); the file is refused, and says so.
+        QString said;
+        whenModal([&](QWidget* w) {
+            if (auto* box = qobject_cast<QMessageBox*>(w))
+                said = box->text();
+            w->close();
+        });
+        frame()->activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(frame()));
+        view()->setFocus();
+        QTest::keyClick(view(), Qt::Key_S, Qt::ControlModifier);
+        QTRY_VERIFY(!said.isEmpty());
+        QVERIFY2(said.contains(QStringLiteral("sixteen.txt")), qPrintable(said));
+        QCOMPARE(TestApp::readFile(path), data);
+        QCOMPARE(frame()->windowTitle(), QStringLiteral("sixteen.txt - Pommelot"));
+
+        frame()->OnCommand(ID_FILE_NEW);
+        QCOMPARE(frame()->windowTitle(), QStringLiteral("Untitled - Pommelot"));
+        waitIdle();
     }
 };
 

@@ -245,6 +245,11 @@ private Q_SLOTS:
         QTest::newRow("arrow") << int(Qt::Key_Left) << 0 << false;
         QTest::newRow("function key") << int(Qt::Key_F5) << 0 << false;
         QTest::newRow("shift alone") << int(Qt::Key_Shift) << 0 << false;
+        // Control characters that are characters: Backspace, Tab.
+        QTest::newRow("backspace") << int(Qt::Key_Backspace) << 0 << true;
+        QTest::newRow("tab") << int(Qt::Key_Tab) << 0 << true;
+        // X11 gives Delete the text U+007F, but it makes no character.
+        QTest::newRow("delete") << int(Qt::Key_Delete) << 0 << false;
     }
     void keysThatMakeNoCharacterDoNothing()
     {
@@ -261,6 +266,12 @@ private Q_SLOTS:
             text = QStringLiteral("\r");
         else if (key == Qt::Key_Escape)
             text = QString(QChar(27));
+        else if (key == Qt::Key_Backspace)
+            text = QString(QChar(8));
+        else if (key == Qt::Key_Tab)
+            text = QString(QChar(9));
+        else if (key == Qt::Key_Delete)
+            text = QString(QChar(127));
         QKeyEvent ev(QEvent::KeyPress, key, Qt::KeyboardModifiers(modifiers), text);
         QCoreApplication::sendEvent(view.get(), &ev);
         waitIdle();

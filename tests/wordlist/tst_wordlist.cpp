@@ -338,6 +338,8 @@ private Q_SLOTS:
         QVERIFY(TestApp::writeFile(sub + "/Default.wdl", catDogBytes()));
         WordList list(QStringLiteral("Default"), QStringLiteral("Words"), sub);
         list.AddWord("eel");
+        // The file is read-only too (a writable one is rewritten in place: see tst_listfile).
+        QVERIFY(QFile::setPermissions(sub + "/Default.wdl", QFile::ReadOwner));
         QVERIFY(QFile::setPermissions(sub, QFile::ReadOwner | QFile::ExeOwner));
         const bool saved = list.Save();
         QFile::setPermissions(sub, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
