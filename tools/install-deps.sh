@@ -7,9 +7,9 @@ packages=(
   # build
   cmake g++ make pkgconf ccache
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins libqt6svg6 libgl-dev
-  libsdl2-dev libsndfile1-dev libxcb1-dev libxcb-keysyms1-dev
+  libsdl2-dev libsndfile1-dev libxcb1-dev libxcb-keysyms1-dev libespeak-ng-dev
   # runtime
-  fonts-liberation espeak-ng sox
+  fonts-liberation espeak-ng espeak-ng-data sox
   # tests
   xvfb xauth xdotool x11-utils imagemagick clang libclang-rt-14-dev
   desktop-file-utils appstream
