@@ -2,7 +2,13 @@
 
 #include <espeak-ng/speak_lib.h>
 
+#include <mutex>
+
 namespace {
+std::mutex g_library;
+// The library's sample rate once it is set up with the voice; 0 when that failed.
+int g_rate = -1;
+
 int collect(short* wav, int count, espeak_EVENT* events)
 {
     if (!wav || count <= 0 || !events)
@@ -16,27 +22,24 @@ int collect(short* wav, int count, espeak_EVENT* events)
 
 CSpeechVoice::CSpeechVoice()
 {
-    // Without DONT_EXIT the library ends the process when its data is missing.
-    const int rate =
-        espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, nullptr, espeakINITIALIZE_DONT_EXIT);
-    if (rate <= 0)
-        return;
-    if (espeak_SetVoiceByName(kVoice) != EE_OK) {
-        espeak_Terminate();
-        return;
+    std::lock_guard<std::mutex> lock(g_library);
+    if (g_rate < 0) {
+        g_rate = 0;
+        // Without DONT_EXIT the library ends the process when its data is missing.
+        const int rate =
+            espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, nullptr, espeakINITIALIZE_DONT_EXIT);
+        if (rate > 0 && espeak_SetVoiceByName(kVoice) == EE_OK) {
+            espeak_SetParameter(espeakRATE, kSpeed, 0);
+            espeak_SetParameter(espeakPITCH, kPitch, 0);
+            espeak_SetParameter(espeakVOLUME, kAmplitude, 0);
+            espeak_SetSynthCallback(&collect);
+            g_rate = rate;
+        }
     }
-    espeak_SetParameter(espeakRATE, kSpeed, 0);
-    espeak_SetParameter(espeakPITCH, kPitch, 0);
-    espeak_SetParameter(espeakVOLUME, kAmplitude, 0);
-    espeak_SetSynthCallback(&collect);
-    m_rate = rate;
+    m_rate = g_rate;
 }
 
-CSpeechVoice::~CSpeechVoice()
-{
-    if (m_rate > 0)
-        espeak_Terminate();
-}
+CSpeechVoice::~CSpeechVoice() = default;
 
 std::vector<int16_t> CSpeechVoice::speak(const QString& text)
 {
@@ -44,8 +47,12 @@ std::vector<int16_t> CSpeechVoice::speak(const QString& text)
     if (!isAvailable() || text.trimmed().isEmpty())
         return samples;
     const QByteArray utf8 = text.toUtf8();
-    const espeak_ERROR result = espeak_Synth(utf8.constData(), size_t(utf8.size()) + 1, 0,
-                                             POS_CHARACTER, 0, espeakCHARS_UTF8, nullptr, &samples);
+    std::lock_guard<std::mutex> lock(g_library);
+    // ENDPAUSE: without it the library keeps the end of the word back until the next text
+    // is spoken, and the word is cut short.
+    const espeak_ERROR result =
+        espeak_Synth(utf8.constData(), size_t(utf8.size()) + 1, 0, POS_CHARACTER, 0,
+                     espeakCHARS_UTF8 | espeakENDPAUSE, nullptr, &samples);
     if (result != EE_OK)
         samples.clear();
     return samples;

@@ -8,8 +8,9 @@
 // settings as the shipped starter recordings (American English, the smooth female variant,
 // 130 words a minute, pitch 60, amplitude 120), mono 16-bit at the library's own rate.
 //
-// The library keeps one global state: only one CSpeechVoice may exist at a time, and it is
-// used from one thread only.
+// The library keeps one global state. It is set up by the first CSpeechVoice and stays set up
+// for the rest of the process (its own shut-down can hang waiting for threads it never used);
+// calls into it are serialised, so voices on different threads take turns.
 class CSpeechVoice
 {
 public:
