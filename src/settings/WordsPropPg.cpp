@@ -8,9 +8,11 @@
 
 #include "ui_WordsPage.h"
 
+#include <QDir>
 #include <QFile>
 #include <QMessageBox>
 #include <QSignalBlocker>
+#include <QStandardPaths>
 
 CWordsPropPg::CWordsPropPg(WordList* list, const QString& caption, QWidget* parent)
     : CMyPropertyPage(caption, parent), m_pList(list), ui(std::make_unique<Ui::WordsPage>())
@@ -182,8 +184,14 @@ void CWordsPropPg::OnDeleteWord()
     // The word's recording goes with it, into the desktop's trash, where a slip can be undone;
     // a missing file is no matter. A file the trash does not take stays where it is.
     const QString resolved = CAudioManager::resolvePath(GetItemSoundPath());
-    if (!resolved.isEmpty())
-        QFile::moveToTrash(resolved);
+    if (!resolved.isEmpty()) {
+        // The trash lives in the user's data folder; without that folder Qt would put the
+        // file in a "files" folder under the working folder instead.
+        const QString dataHome =
+            QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+        if (!dataHome.isEmpty() && QDir().mkpath(dataHome))
+            QFile::moveToTrash(resolved);
+    }
     m_pList->RemoveWord(sel);
     {
         const QSignalBlocker block(ui->wordList);
