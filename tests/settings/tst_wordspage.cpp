@@ -233,17 +233,23 @@ private Q_SLOTS:
         CWordsPropPg page(words(), QStringLiteral("Words"));
         page.ensureInitialized();
         bool stayedOpen = false;
+        bool wholeMessage = false;
         QString problem;
         whenModal([&](QWidget* w) {
             auto* dlg = static_cast<QDialog*>(w);
             dlg->findChild<QLineEdit*>()->setText(word);
             dlg->findChild<QPushButton*>(QStringLiteral("okButton"))->click();
             stayedOpen = dlg->isVisible();
-            problem = dlg->findChild<QLabel*>(QStringLiteral("problem"))->text();
+            auto* label = dlg->findChild<QLabel*>(QStringLiteral("problem"));
+            problem = label->text();
+            // The dialog has grown to show every line of the message.
+            wholeMessage = label->isVisible() && dlg->rect().contains(label->geometry()) &&
+                           label->height() >= label->heightForWidth(label->width());
             dlg->reject();
         });
         page.OnAddWord();
         QVERIFY(stayedOpen);
+        QVERIFY(wholeMessage);
         QVERIFY2(problem.contains(QStringLiteral("cannot")), qPrintable(problem));
         QCOMPARE(words()->words(), (QStringList{"Cat", "Dog", "Bird"}));
         QCOMPARE(listBoxWords(page), words()->words());
