@@ -24,7 +24,7 @@ constexpr int kGraceSeconds = 5;
 const char* const kNoMicrophone = "No microphone was found.";
 const char* const kNotSaved = "The recording could not be saved.";
 const char* const kNothingRecorded = "No sound came from the microphone.";
-const char* const kTooQuiet = "Only silence was heard: speak up, close to the microphone.";
+const char* const kTooQuiet = "Only silence was heard.";
 const char* const kCancelled = "The recording was stopped before its end.";
 } // namespace
 

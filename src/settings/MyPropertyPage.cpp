@@ -278,10 +278,12 @@ void CMyPropertyPage::OnRecordDone(const RecordDoneEvent& done)
         QString why = done.error().trimmed();
         if (why.isEmpty())
             why = tr("The sound could not be recorded.");
-        QString text = tr("\u201c%1\u201d was not recorded: %2").arg(m_recordingItem, why);
+        // One line: the item, whether it still has a recording, and why.
         if (soundFileExists(m_recordingPath))
-            text += QLatin1Char(' ') + tr("The earlier recording is kept.");
-        showStatus(text);
+            showStatus(
+                tr("\u201c%1\u201d keeps its earlier recording. %2").arg(m_recordingItem, why));
+        else
+            showStatus(tr("\u201c%1\u201d was not recorded: %2").arg(m_recordingItem, why));
     }
     UpdatePlayButton();
 }

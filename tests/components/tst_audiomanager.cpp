@@ -779,8 +779,7 @@ private Q_SLOTS:
         recorder.Record(2, path("s.wav"), &page, nullptr);
         QTRY_COMPARE_WITH_TIMEOUT(page.count, 1, 20000);
         QVERIFY(!page.ok);
-        QCOMPARE(page.error,
-                 QStringLiteral("Only silence was heard: speak up, close to the microphone."));
+        QCOMPARE(page.error, QStringLiteral("Only silence was heard."));
         QCOMPARE(TestApp::readFile(path("s.wav")), old);
         QCOMPARE(QDir(m_dir->path()).entryList(QStringList{"*s.wav*"}, QDir::Files | QDir::Hidden),
                  QStringList{"s.wav"});
