@@ -1,9 +1,32 @@
 #include "common/TestApp.h"
+#include "components/StarterVoice.h"
 #include "wordlist/WordList.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
+
+namespace {
+QByteArray g_parentsLion;
+
+// List files found at start: two words without a recording, one with the parent's recording
+// under a name in other letters.
+void prepare(const QString& folder)
+{
+    {
+        WordList words(QStringLiteral("Default"), QStringLiteral("Words"), folder);
+        words.AddWord(QStringLiteral("Kiwi"));
+        words.AddWord(QStringLiteral("Lion"));
+        words.Save();
+        WordList bird(QStringLiteral("Bird"), QStringLiteral("Bird"), folder);
+        bird.AddWord(QStringLiteral("Hello"));
+        bird.Save();
+    }
+    TestApp::writeWav(folder + QStringLiteral("/Words/LION.wav"), 2205, 1500);
+    g_parentsLion = TestApp::readFile(folder + QStringLiteral("/Words/LION.wav"));
+    CStarterVoice::setEnabled(true);
+}
+} // namespace
 
 // Start-up state: defaults, sound folders, word lists, the profile, the program folder.
 class TestPommelotApp : public QObject
@@ -59,11 +82,31 @@ private Q_SLOTS:
         QCOMPARE(app->recentFiles(), QStringList({"/c", "/e", "/d", "/b"}));
     }
 
+    // Every word of the list files found at start speaks, in the background; the parent's
+    // recording is left as it was.
+    void listWordsSpeakFromTheStart()
+    {
+        QVERIFY(CStarterVoice::instance()->waitForIdle(30000));
+        CStarterVoice::setEnabled(false);
+        const QString folder = TestApp::programFolder();
+        QVERIFY(QFileInfo(folder + QStringLiteral("/Words/Kiwi.wav")).size() > 1000);
+        QVERIFY(QFileInfo(folder + QStringLiteral("/Bird/Hello.wav")).size() > 1000);
+        QStringList words =
+            QDir(folder + QStringLiteral("/Words")).entryList(QDir::Files | QDir::Hidden);
+        words.sort();
+        QCOMPARE(words, (QStringList{"Kiwi.wav", "LION.wav"}));
+        QCOMPARE(TestApp::readFile(folder + QStringLiteral("/Words/LION.wav")), g_parentsLion);
+    }
+
     void logSemaphoreIsHeld()
     {
         QVERIFY(QFileInfo::exists(QStringLiteral("/dev/shm/sem.QVXLogSem")));
     }
 };
 
-POMMELOT_TEST_MAIN(TestPommelotApp)
+int main(int argc, char** argv)
+{
+    TestPommelotApp tc;
+    return runTestObject(argc, argv, &tc, false, prepare);
+}
 #include "tst_pommelotapp.moc"

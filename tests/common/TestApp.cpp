@@ -71,10 +71,11 @@ int runTestObject(int argc, char** argv, QObject* test, bool createWindow, Prepa
     CPommelotApp::setTestProgramFolder(dir.path(), createWindow);
     for (const char* name : CPommelotApp::kSoundFolders)
         QDir().mkpath(dir.path() + QLatin1Char('/') + QLatin1String(name));
+    // A word without a recording stays silent unless a test (or its prepare) asks for the
+    // starter voice.
+    CStarterVoice::setEnabled(false);
     if (prepare)
         prepare(dir.path());
-    // A word without a recording stays silent unless a test asks for the starter voice.
-    CStarterVoice::setEnabled(false);
     CPommelotApp app(argc, argv);
     if (!app.InitInstance())
         return 3;
