@@ -29,12 +29,13 @@ void CMyPropertyPage::abandonRecording()
 {
     if (!m_bRecording)
         return;
-    m_audio.cancelRecording();
+    // A take that had just run its length is kept all the same.
+    const bool discarded = m_audio.cancelRecording();
     m_bRecording = false;
     if (auto* level = findChild<QProgressBar*>(QStringLiteral("inputLevel")))
         level->hide();
     // Named without its item: the page may be showing another one by now.
-    showStatus(tr("Recording stopped: nothing was changed."));
+    showStatus(discarded ? tr("Recording stopped: nothing was changed.") : QString());
     UpdatePlayButton();
 }
 
