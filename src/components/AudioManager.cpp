@@ -112,8 +112,8 @@ void CAudioManager::Record(int seconds, const QString& path, QObject* receiver, 
     // Runs on the recorder's thread; the destructor waits for that thread, so this object is
     // alive when the call is queued, and Qt drops the call if it is deleted before delivery.
     const bool started = recorder->start(seconds, path, [this, serial] {
-        QMetaObject::invokeMethod(
-            this, [this, serial] { finishRecording(serial); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, "finishRecording", Qt::QueuedConnection,
+                                  Q_ARG(quint64, serial));
     });
     if (!started) {
         postDone(receiver, false, tr("Another recording is already running."));

@@ -72,10 +72,11 @@ Q_SIGNALS:
 private Q_SLOTS:
     // Queued by name from the output and recording threads.
     void onEngineDrained();
+    // serial: the recording's number, so that the end of a cancelled one is ignored.
+    void finishRecording(quint64 serial);
 
 private:
     void reportProgress();
-    void finishRecording(quint64 serial);
 
     struct Impl;
     std::unique_ptr<Impl> d;
