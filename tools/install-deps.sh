@@ -8,11 +8,12 @@ packages=(
   cmake g++ make pkgconf ccache
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins libqt6svg6 libgl-dev
   libsdl2-dev libsndfile1-dev libxcb1-dev libxcb-keysyms1-dev libxcb-xtest0-dev
+  libespeak-ng-dev
   # keyboard lock: X11 server keys and screen saver, Wayland protocols, D-Bus inhibitors
   libx11-dev libxcb-screensaver0-dev qt6-base-private-dev qt6-wayland qt6-wayland-dev
   qt6-wayland-dev-tools wayland-protocols libwayland-dev
   # runtime
-  fonts-liberation espeak-ng sox
+  fonts-liberation espeak-ng espeak-ng-data sox
   # tests
   xvfb xauth xdotool x11-utils x11-xserver-utils imagemagick clang libclang-rt-14-dev
   desktop-file-utils appstream

@@ -5,6 +5,7 @@
 #include "app/MainFrame.h"
 #include "app/PommelotView.h"
 #include "components/QControls.h"
+#include "components/StarterVoice.h"
 #include "wordlist/WordList.h"
 
 #include <QDesktopServices>
@@ -125,6 +126,11 @@ bool CPommelotApp::InitInstance()
 
     m_pWordList = new WordList(QStringLiteral("Default"), QStringLiteral("Words"));
     m_pBirdWordList = new WordList(QStringLiteral("Bird"), QStringLiteral("Bird"));
+    // A word of a list file that has no recording gets the starter voice, in the background.
+    for (const WordList* list : {m_pWordList, m_pBirdWordList}) {
+        for (int i = 0; i < list->GetCount(); ++i)
+            CStarterVoice::instance()->speakIfSilent(list->GetSoundPath(i), list->GetWord(i));
+    }
 
     // The profile holds only the recent-file list; the program stores nothing of its own.
     m_pProfile =
@@ -151,6 +157,7 @@ int CPommelotApp::ExitInstance()
     // The frame (and with it the view and its activities) goes first, so nothing plays or
     // draws while the lists are written.
     m_pMainFrame.reset();
+    CStarterVoice::instance()->shutdown();
     delete m_pWordList;
     m_pWordList = nullptr;
     delete m_pBirdWordList;

@@ -28,6 +28,8 @@ struct CAudioManager::Impl
     quint64 drainedUpTo = 0;
 
     std::unique_ptr<CAudioRecorder> recorder;
+    // Counts recordings, so that the end of a cancelled one cannot finish the next.
+    quint64 recordSerial = 0;
     QPointer<QObject> recordReceiver;
     QTimer progressTimer;
 };
@@ -43,8 +45,8 @@ CAudioManager::CAudioManager(QObject* parent) : QObject(parent), d(std::make_uni
 CAudioManager::~CAudioManager()
 {
     if (d->recorder) {
-        // The recording so far is kept, as with Stop; a page that still exists hears of it.
-        d->recorder->stop();
+        // An unfinished take is thrown away; a receiver that still exists hears of it.
+        d->recorder->cancel();
         d->recorder->wait();
         postDone(d->recordReceiver, d->recorder->ok(), d->recorder->error());
         d->recorder.reset();
@@ -106,10 +108,12 @@ void CAudioManager::Record(int seconds, const QString& path, QObject* receiver, 
         return;
     }
     auto recorder = std::make_unique<CAudioRecorder>();
+    const quint64 serial = ++d->recordSerial;
     // Runs on the recorder's thread; the destructor waits for that thread, so this object is
     // alive when the call is queued, and Qt drops the call if it is deleted before delivery.
-    const bool started = recorder->start(seconds, path, [this] {
-        QMetaObject::invokeMethod(this, "finishRecording", Qt::QueuedConnection);
+    const bool started = recorder->start(seconds, path, [this, serial] {
+        QMetaObject::invokeMethod(this, "finishRecording", Qt::QueuedConnection,
+                                  Q_ARG(quint64, serial));
     });
     if (!started) {
         postDone(receiver, false, tr("Another recording is already running."));
@@ -128,9 +132,21 @@ void CAudioManager::reportProgress()
     Q_EMIT recordProgress(int(frames * 1000 / CAudioRecorder::kRate), d->recorder->takePeak());
 }
 
-void CAudioManager::finishRecording()
+bool CAudioManager::cancelRecording()
 {
     if (!d->recorder)
+        return false;
+    std::unique_ptr<CAudioRecorder> recorder = std::move(d->recorder);
+    d->recordReceiver.clear();
+    d->progressTimer.stop();
+    recorder->cancel();
+    recorder->wait();
+    return recorder->discarded();
+}
+
+void CAudioManager::finishRecording(quint64 serial)
+{
+    if (!d->recorder || serial != d->recordSerial)
         return;
     d->recorder->wait();
     std::unique_ptr<CAudioRecorder> recorder = std::move(d->recorder);

@@ -30,9 +30,14 @@ private:
 // moves on. A path whose exact file is missing is looked up case-insensitively in its folder.
 //
 // Record(seconds, path, receiver, callback) records from the default input for that many
-// seconds (or until Stop), writes a 16-bit PCM mono 44.1 kHz WAV to exactly that path,
-// replacing an old file only once the new one is complete, then posts a RecordDoneEvent to the
-// receiver (also after a failure). The callback is unused and may be null.
+// seconds (or until Stop), trims the silence around the take and brings its peak to -1 dBFS,
+// writes a 16-bit PCM mono 44.1 kHz WAV to exactly that path, replacing an old file only once
+// the new one is complete, then posts a RecordDoneEvent to the receiver (also after a
+// failure). A take that holds only silence is refused and the old file kept. The callback is
+// unused and may be null.
+//
+// cancelRecording() (and destroying the player) throws away a take that has not run its
+// length: the old file stays as it was, byte for byte.
 class CAudioManager : public QObject
 {
     Q_OBJECT
@@ -43,6 +48,10 @@ public:
     void Play(const QString& path);
     void Stop();
     void Record(int seconds, const QString& path, QObject* receiver, void* callback);
+    // Ends a recording in progress and waits for it; a take that has not run its length is
+    // thrown away. No RecordDoneEvent follows. Returns false when no recording ran, or when
+    // the take had already run its length and was kept.
+    bool cancelRecording();
 
     // True while something is queued or playing.
     bool isPlaying() const;
@@ -63,7 +72,8 @@ Q_SIGNALS:
 private Q_SLOTS:
     // Queued by name from the output and recording threads.
     void onEngineDrained();
-    void finishRecording();
+    // serial: the recording's number, so that the end of a cancelled one is ignored.
+    void finishRecording(quint64 serial);
 
 private:
     void reportProgress();

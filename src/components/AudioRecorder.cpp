@@ -1,6 +1,7 @@
 #include "components/AudioRecorder.h"
 
 #include "components/AudioEngine.h"
+#include "components/SoundTrim.h"
 
 #include <QDir>
 #include <QFile>
@@ -23,6 +24,8 @@ constexpr int kGraceSeconds = 5;
 const char* const kNoMicrophone = "No microphone was found.";
 const char* const kNotSaved = "The recording could not be saved.";
 const char* const kNothingRecorded = "No sound came from the microphone.";
+const char* const kTooQuiet = "Only silence was heard.";
+const char* const kCancelled = "The recording was stopped before its end.";
 } // namespace
 
 CAudioRecorder::CAudioRecorder() = default;
@@ -53,10 +56,12 @@ bool CAudioRecorder::start(int seconds, const QString& path, std::function<void(
     m_samples.clear();
     m_samples.reserve(size_t(std::min<qint64>(m_target, qint64(kRate) * 10)));
     m_stop = false;
+    m_cancel = false;
     m_full = false;
     m_frames = 0;
     m_peak = 0;
     m_ok = false;
+    m_discarded = false;
     m_error.clear();
     m_thread = std::thread([this] { run(); });
     return true;
@@ -66,6 +71,16 @@ void CAudioRecorder::stop()
 {
     {
         std::lock_guard<std::mutex> lock(m_mutex);
+        m_stop = true;
+    }
+    m_changed.notify_all();
+}
+
+void CAudioRecorder::cancel()
+{
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_cancel = true;
         m_stop = true;
     }
     m_changed.notify_all();
@@ -139,9 +154,20 @@ void CAudioRecorder::run()
             std::lock_guard<std::mutex> sdl(CAudioEngine::deviceMutex());
             SDL_CloseAudioDevice(device);
         }
-        // The capture thread has ended: the samples are ours alone now.
-        if (m_samples.empty())
+        // The capture thread has ended: the samples are ours alone now. A take that ran its
+        // length is kept even when the cancel came after its last sample.
+        bool cancelled;
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            cancelled = m_cancel && !m_full;
+        }
+        if (cancelled) {
+            m_discarded = true;
+            m_error = QString::fromLatin1(kCancelled);
+        } else if (m_samples.empty())
             m_error = QString::fromLatin1(kNothingRecorded);
+        else if (!SoundTrim::finishTake(m_samples, kRate))
+            m_error = QString::fromLatin1(kTooQuiet);
         else if (!writeWav(m_samples))
             m_error = QString::fromLatin1(kNotSaved);
         else

@@ -14,8 +14,10 @@ class CAudioEngine;
 
 // One recording from the default capture device: 44.1 kHz, mono, signed 16-bit, for a given
 // number of seconds counted in captured frames, or until stop(). It runs on a thread of its
-// own, then writes a 16-bit PCM WAV to a temporary file beside the target and renames it over
-// the target only when it is complete, so a failed recording leaves an old file untouched.
+// own. A take that ran its length (or was ended by stop()) has its silence trimmed and its
+// level normalised, then is written as a 16-bit PCM WAV to a temporary file beside the target,
+// renamed over the target only when complete. A take cut short by cancel(), one that holds
+// only silence or faint noise, and a failed recording all leave an old file untouched.
 // Only one recording runs in the process at a time.
 class CAudioRecorder
 {
@@ -34,8 +36,10 @@ public:
     // the recording failed; ok() and error() then tell which. Returns false, calling nothing,
     // when another recording runs in the process.
     bool start(int seconds, const QString& path, std::function<void()> onFinished);
-    // Ends the recording early; what was captured so far is written.
+    // Ends the recording early; what was captured so far is written if it holds sound.
     void stop();
+    // Ends the recording and throws away a take that has not run its length.
+    void cancel();
     // Waits for the recording thread to end.
     void wait();
 
@@ -45,6 +49,8 @@ public:
     float takePeak();
 
     bool ok() const { return m_ok; }
+    // True when cancel() threw the take away.
+    bool discarded() const { return m_discarded; }
     // One line for a parent when !ok().
     QString error() const { return m_error; }
 
@@ -67,11 +73,13 @@ private:
     std::mutex m_mutex;
     std::condition_variable m_changed;
     bool m_stop = false;
+    bool m_cancel = false;
     bool m_full = false;
     std::vector<int16_t> m_samples;
 
     std::atomic<qint64> m_frames{0};
     std::atomic<int> m_peak{0};
     bool m_ok = false;
+    bool m_discarded = false;
     QString m_error;
 };

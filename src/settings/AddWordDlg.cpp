@@ -24,6 +24,10 @@ void CAddWordDlg::accept()
         ui->problem->setText(tr("A word cannot contain / or \\, and cannot be \".\" or \"..\" "
                                 "alone. Please type another word."));
         ui->problem->show();
+        // The dialog grows to show the whole message.
+        if (QLayout* l = layout())
+            l->activate();
+        adjustSize();
         ui->wordEdit->setFocus();
         ui->wordEdit->selectAll();
         return;

@@ -18,7 +18,10 @@ CGeneralPropPg::CGeneralPropPg(QWidget* parent)
     const CPommelotApp* app = AfxGetApp();
     m_bEnableAudio = app->m_bAudioEnabled;
     m_bKeyboardLock = app->m_bLockKeyboard;
-    m_strFontName = app->m_strFontFace;
+    // The face the play modes really draw with: a face that is not installed is shown as the
+    // family that stands in for it.
+    m_strFontName =
+        CMyFontDlg::installedFamily(app->m_strFontFace, app->m_nFontWeight, app->m_bFontItalic);
     m_strDelay = QString::number(app->m_nSoundDelay, 10);
     m_bReverseOrder = app->m_bReverseWordOrder;
     m_bRandomize = app->m_bRandomizeWords;
@@ -83,8 +86,10 @@ void CGeneralPropPg::OnChangeFont()
 {
     CPommelotApp* app = AfxGetApp();
     CMyFontDlg dlg(this);
-    dlg.setCurrentFont(
-        CMyFontDlg::fontFor(app->m_strFontFace, app->m_nFontWeight, app->m_bFontItalic));
+    // Opened on the family that is drawn, so that OK without a choice keeps the play font.
+    const QString drawn =
+        CMyFontDlg::installedFamily(app->m_strFontFace, app->m_nFontWeight, app->m_bFontItalic);
+    dlg.setCurrentFont(CMyFontDlg::fontFor(drawn, app->m_nFontWeight, app->m_bFontItalic));
     if (dlg.exec() != QDialog::Accepted)
         return;
     // Face, weight and slant only: the play modes choose their own sizes.

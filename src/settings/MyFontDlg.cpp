@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -23,6 +24,14 @@ QFont CMyFontDlg::fontFor(const QString& face, int weight, bool italic)
     font.setItalic(italic);
     font.setPixelSize(36);
     return font;
+}
+
+QString CMyFontDlg::installedFamily(const QString& face, int weight, bool italic)
+{
+    if (face.isEmpty())
+        return face;
+    const QString family = QFontInfo(fontFor(face, weight, italic)).family();
+    return family.isEmpty() ? face : family;
 }
 
 void CMyFontDlg::hideUnusedControls()

@@ -13,6 +13,9 @@ public:
 
     // The font the dialog opens on: the face, its weight (100..900) and slant, 36 pixels high.
     static QFont fontFor(const QString& face, int weight, bool italic);
+    // The installed family the program really draws with when it asks for face (e.g.
+    // "Liberation Sans" for "Arial"); face itself when the font system has nothing better.
+    static QString installedFamily(const QString& face, int weight = 400, bool italic = false);
 
 private:
     void hideUnusedControls();

@@ -19,9 +19,24 @@ CMyPropertyPage::CMyPropertyPage(const QString& caption, QWidget* parent)
 
 CMyPropertyPage::~CMyPropertyPage()
 {
-    // A recording still running ends here; its event must not reach a page being destroyed.
+    // A recording still running ends here and its take is thrown away; its event must not
+    // reach a page being destroyed.
     if (m_bRecording)
-        m_audio.Stop();
+        m_audio.cancelRecording();
+}
+
+void CMyPropertyPage::abandonRecording()
+{
+    if (!m_bRecording)
+        return;
+    // A take that had just run its length is kept all the same.
+    const bool discarded = m_audio.cancelRecording();
+    m_bRecording = false;
+    if (auto* level = findChild<QProgressBar*>(QStringLiteral("inputLevel")))
+        level->hide();
+    // Named without its item: the page may be showing another one by now.
+    showStatus(discarded ? tr("Recording stopped: nothing was changed.") : QString());
+    UpdatePlayButton();
 }
 
 QWidget* CMyPropertyPage::control(int id) const
@@ -76,10 +91,14 @@ bool CMyPropertyPage::OnSetActive()
 
 bool CMyPropertyPage::OnKillActive()
 {
+    abandonRecording();
     return UpdateData(true);
 }
 
-void CMyPropertyPage::OnOK() {}
+void CMyPropertyPage::OnOK()
+{
+    abandonRecording();
+}
 
 bool CMyPropertyPage::OnApply()
 {
@@ -87,7 +106,10 @@ bool CMyPropertyPage::OnApply()
     return true;
 }
 
-void CMyPropertyPage::OnCancel() {}
+void CMyPropertyPage::OnCancel()
+{
+    abandonRecording();
+}
 
 bool CMyPropertyPage::DoDataExchange(bool)
 {
@@ -175,6 +197,8 @@ void CMyPropertyPage::OnDeltaposSpin(int iPos, int iDelta)
     const int n = GetItemCount();
     if (n <= 0)
         return;
+    // The take belongs to the item it was started on: moving on ends it unsaved.
+    abandonRecording();
     SetCurrentItem(wrapIndex(iPos, iDelta, n));
 }
 
@@ -209,6 +233,7 @@ void CMyPropertyPage::OnRecord()
         return;
     m_bRecording = true;
     m_recordingItem = GetItemName();
+    m_recordingPath = path;
     UpdatePlayButton();
     showStatus(tr("Recording \u201c%1\u201d: speak now, %2 s left")
                    .arg(m_recordingItem)
@@ -254,7 +279,12 @@ void CMyPropertyPage::OnRecordDone(const RecordDoneEvent& done)
         QString why = done.error().trimmed();
         if (why.isEmpty())
             why = tr("The sound could not be recorded.");
-        showStatus(tr("\u201c%1\u201d was not recorded: %2").arg(m_recordingItem, why));
+        // One line: the item, whether it still has a recording, and why.
+        if (soundFileExists(m_recordingPath))
+            showStatus(
+                tr("\u201c%1\u201d keeps its earlier recording. %2").arg(m_recordingItem, why));
+        else
+            showStatus(tr("\u201c%1\u201d was not recorded: %2").arg(m_recordingItem, why));
     }
     UpdatePlayButton();
 }

@@ -17,6 +17,10 @@ class QProgressBar;
 // (both disabled) -> RecordDoneEvent -> Idle. While recording, the page shows which item is
 // being recorded, the time left and the input level; a failed recording is reported in one
 // line on the page.
+//
+// A take is kept only when it ran its length: leaving the page, moving to another item, OK,
+// Apply, Cancel or closing the sheet during a recording throws the take away and the item
+// keeps the recording it had.
 class CMyPropertyPage : public QWidget
 {
     Q_OBJECT
@@ -66,6 +70,9 @@ public:
 
     bool isPlaying() const { return m_bPlaying; }
     bool isRecording() const { return m_bRecording; }
+    // Ends a recording in progress, throwing away the unfinished take, and returns the page to
+    // Idle. Nothing happens when the page is not recording.
+    void abandonRecording();
 
     // The wrapped index for a spinner step: position + delta wrapped into 0..count-1.
     static int wrapIndex(int pos, int delta, int count);
@@ -100,4 +107,5 @@ private:
     bool m_bPlaying = false;
     bool m_bRecording = false;
     QString m_recordingItem;
+    QString m_recordingPath;
 };

@@ -153,6 +153,9 @@ void CSettingsPropSheet::onCurrentChanged(int index)
 
 bool CSettingsPropSheet::commit(bool apply)
 {
+    // A take still running is not finished: it never replaces an item's recording.
+    for (CMyPropertyPage* page : std::as_const(m_pages))
+        page->abandonRecording();
     // Every page that was shown reads its controls back before anything is committed.
     for (int i = 0; i < m_pages.size(); ++i) {
         CMyPropertyPage* page = m_pages.at(i);
@@ -186,4 +189,12 @@ void CSettingsPropSheet::accept()
 {
     if (OnOK())
         QDialog::accept();
+}
+
+void CSettingsPropSheet::reject()
+{
+    // Cancel, Escape and the window's close button.
+    for (CMyPropertyPage* page : std::as_const(m_pages))
+        page->OnCancel();
+    QDialog::reject();
 }

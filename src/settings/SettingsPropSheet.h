@@ -19,7 +19,8 @@ class QTabWidget;
 // Math, Bird), OK, Cancel and Apply. A page is set up the first time its tab is shown and
 // reads its controls back whenever it is left. OK reads back every page that was shown and
 // commits it, Apply does the same and keeps the sheet open, Cancel commits nothing. The pages
-// are made with the sheet and deleted with it.
+// are made with the sheet and deleted with it. OK, Apply, Cancel, closing the sheet and
+// leaving a page all end a recording in progress without keeping its unfinished take.
 class CSettingsPropSheet : public QDialog
 {
     Q_OBJECT
@@ -49,6 +50,7 @@ public:
     bool OnApply();
 
     void accept() override;
+    void reject() override;
 
     CGeneralPropPg* m_pGeneralPage = nullptr;
     CRecordColorsPropPg* m_pColorsPage = nullptr;

@@ -1,15 +1,18 @@
 #include "settings/WordsPropPg.h"
 
 #include "app/PommelotApp.h"
+#include "components/StarterVoice.h"
 #include "settings/AddWordDlg.h"
 #include "settings/SpinButton.h"
 #include "wordlist/WordList.h"
 
 #include "ui_WordsPage.h"
 
+#include <QDir>
 #include <QFile>
 #include <QMessageBox>
 #include <QSignalBlocker>
+#include <QStandardPaths>
 
 CWordsPropPg::CWordsPropPg(WordList* list, const QString& caption, QWidget* parent)
     : CMyPropertyPage(caption, parent), m_pList(list), ui(std::make_unique<Ui::WordsPage>())
@@ -20,6 +23,11 @@ CWordsPropPg::CWordsPropPg(WordList* list, const QString& caption, QWidget* pare
     connect(ui->deleteButton, &QAbstractButton::clicked, this, &CWordsPropPg::OnDeleteWord);
     connect(ui->wordList, &QListWidget::currentRowChanged, this,
             &CWordsPropPg::OnSelchangeWordList);
+    // A starter recording made for a new word offers Play as soon as it is there.
+    connect(CStarterVoice::instance(), &CStarterVoice::soundMade, this, [this] {
+        if (isInitialized())
+            UpdatePlayButton();
+    });
 }
 
 CWordsPropPg::~CWordsPropPg() = default;
@@ -83,6 +91,9 @@ bool CWordsPropPg::eventFilter(QObject* watched, QEvent* event)
 
 void CWordsPropPg::OnSelchangeWordList()
 {
+    // A take belongs to the word it was started on.
+    if (ui->wordList->currentRow() != m_nIndex)
+        abandonRecording();
     const int sel = ui->wordList->currentRow();
     const int count = GetItemCount();
     ui->spin->setEnabled(count > 0);
@@ -134,6 +145,7 @@ QString CWordsPropPg::GetItemName()
 
 void CWordsPropPg::OnAddWord()
 {
+    abandonRecording();
     CAddWordDlg dlg(this);
     if (dlg.exec() != QDialog::Accepted)
         return;
@@ -159,6 +171,8 @@ void CWordsPropPg::OnAddWord()
     }
     selectRow(added);
     OnSelchangeWordList();
+    // The new word speaks at once, in the starter voice, until the parent records it.
+    CStarterVoice::instance()->speakIfSilent(m_pList->GetSoundPath(added), word);
 }
 
 void CWordsPropPg::OnDeleteWord()
@@ -166,12 +180,17 @@ void CWordsPropPg::OnDeleteWord()
     const int sel = ui->wordList->currentRow();
     if (sel < 0)
         return;
-    // The word's recording goes with it; a missing file is no matter.
-    const QString path = GetItemSoundPath();
-    if (!path.isEmpty() && !QFile::remove(path)) {
-        const QString resolved = CAudioManager::resolvePath(path);
-        if (!resolved.isEmpty() && resolved != path)
-            QFile::remove(resolved);
+    abandonRecording();
+    // The word's recording goes with it, into the desktop's trash, where a slip can be undone;
+    // a missing file is no matter. A file the trash does not take stays where it is.
+    const QString resolved = CAudioManager::resolvePath(GetItemSoundPath());
+    if (!resolved.isEmpty()) {
+        // The trash lives in the user's data folder; without that folder Qt would put the
+        // file in a "files" folder under the working folder instead.
+        const QString dataHome =
+            QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+        if (!dataHome.isEmpty() && QDir().mkpath(dataHome))
+            QFile::moveToTrash(resolved);
     }
     m_pList->RemoveWord(sel);
     {

@@ -1,4 +1,5 @@
 #include "common/TestApp.h"
+#include "components/StarterVoice.h"
 #include "wordlist/WordList.h"
 
 #include <QDir>
@@ -7,12 +8,27 @@
 
 namespace {
 const QByteArray kParentsRecording("RIFF a parent's own recording");
+QByteArray g_parentsLion;
 
-// Before start-up: two of the seven folders exist already, one with a recording in it.
+// Before start-up: two of the seven folders exist already, one with a recording in it; list
+// files with two words without a recording and one with the parent's recording under a name
+// in other letters.
 void prepare(const QString& folder)
 {
     TestApp::writeFile(folder + QStringLiteral("/Colors/Red.wav"), kParentsRecording);
     QDir().mkpath(folder + QStringLiteral("/Bird"));
+    {
+        WordList words(QStringLiteral("Default"), QStringLiteral("Words"), folder);
+        words.AddWord(QStringLiteral("Kiwi"));
+        words.AddWord(QStringLiteral("Lion"));
+        words.Save();
+        WordList bird(QStringLiteral("Bird"), QStringLiteral("Bird"), folder);
+        bird.AddWord(QStringLiteral("Hello"));
+        bird.Save();
+    }
+    TestApp::writeWav(folder + QStringLiteral("/Words/LION.wav"), 2205, 1500);
+    g_parentsLion = TestApp::readFile(folder + QStringLiteral("/Words/LION.wav"));
+    CStarterVoice::setEnabled(true);
 }
 } // namespace
 
@@ -68,6 +84,22 @@ private Q_SLOTS:
         for (const char* f : {"/a", "/b", "/c", "/d", "/e", "/c"})
             app->AddToRecentFileList(QString::fromLatin1(f));
         QCOMPARE(app->recentFiles(), QStringList({"/c", "/e", "/d", "/b"}));
+    }
+
+    // Every word of the list files found at start speaks, in the background; the parent's
+    // recording is left as it was.
+    void listWordsSpeakFromTheStart()
+    {
+        QVERIFY(CStarterVoice::instance()->waitForIdle(30000));
+        CStarterVoice::setEnabled(false);
+        const QString folder = TestApp::programFolder();
+        QVERIFY(QFileInfo(folder + QStringLiteral("/Words/Kiwi.wav")).size() > 1000);
+        QVERIFY(QFileInfo(folder + QStringLiteral("/Bird/Hello.wav")).size() > 1000);
+        QStringList words =
+            QDir(folder + QStringLiteral("/Words")).entryList(QDir::Files | QDir::Hidden);
+        words.sort();
+        QCOMPARE(words, (QStringList{"Kiwi.wav", "LION.wav"}));
+        QCOMPARE(TestApp::readFile(folder + QStringLiteral("/Words/LION.wav")), g_parentsLion);
     }
 
     void logSemaphoreIsHeld()

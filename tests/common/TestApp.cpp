@@ -1,5 +1,7 @@
 #include "common/TestApp.h"
 
+#include "components/StarterVoice.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -68,6 +70,9 @@ int runTestObject(int argc, char** argv, QObject* test, bool createWindow, Prepa
     QStandardPaths::setTestModeEnabled(true);
     // The sound folders are left for start-up to create.
     CPommelotApp::setTestProgramFolder(dir.path(), createWindow);
+    // A word without a recording stays silent unless a test (or its prepare) asks for the
+    // starter voice.
+    CStarterVoice::setEnabled(false);
     if (prepare)
         prepare(dir.path());
     CPommelotApp app(argc, argv);

@@ -1,6 +1,7 @@
 #include "common/TestApp.h"
 #include "components/AudioEngine.h"
 #include "components/AudioManager.h"
+#include "components/SoundTrim.h"
 
 #include <QDir>
 #include <QFile>
@@ -106,6 +107,17 @@ Samples inputPattern(int frames)
         s[size_t(i)] = int16_t(v == 0 ? 1 : v);
     }
     return s;
+}
+
+// What a take's samples become when its loudest one is brought to -1 dBFS.
+Samples scaledToTarget(const Samples& in, int inputPeak)
+{
+    const double gain = std::pow(10.0, -1.0 / 20.0) * 32767.0 / inputPeak;
+    Samples out;
+    out.reserve(in.size());
+    for (int16_t v : in)
+        out.push_back(int16_t(std::lround(v * gain)));
+    return out;
 }
 
 QByteArray toBytes(const Samples& s)
@@ -529,7 +541,10 @@ private Q_SLOTS:
         QCOMPARE(wav.info.channels, 1);
         QCOMPARE(wav.info.samplerate, 44100);
         QCOMPARE(wav.info.format, SF_FORMAT_WAV | SF_FORMAT_PCM_16);
-        QVERIFY(wav.samples == Samples(input.begin(), input.begin() + 88200));
+        // The pattern sounds from its first sample to its last: nothing is trimmed, and its
+        // peak of 30000 is brought to -1 dBFS.
+        QVERIFY(wav.samples ==
+                scaledToTarget(Samples(input.begin(), input.begin() + 88200), 30000));
         // Nothing but the recording is left in the folder.
         QCOMPARE(QDir(path("Letters")).entryList(QDir::Files | QDir::Hidden), QStringList{"A.wav"});
     }
@@ -567,14 +582,10 @@ private Q_SLOTS:
         QVERIFY(lastMs > 0 && lastMs < 60000);
 
         const WavContents wav = readWav(target);
-        QVERIFY(wav.info.frames > 0 && wav.info.frames < 60 * 44100);
+        QVERIFY(wav.info.frames > 0 && wav.info.frames <= 44100);
         QCOMPARE(wav.info.channels, 1);
-        const size_t compared = std::min(wav.samples.size(), input.size());
-        QVERIFY(Samples(wav.samples.begin(), wav.samples.begin() + std::ptrdiff_t(compared)) ==
-                Samples(input.begin(), input.begin() + std::ptrdiff_t(compared)));
-        // After the input ran out the device delivered silence, which is kept too.
-        for (size_t i = compared; i < wav.samples.size(); ++i)
-            QCOMPARE(wav.samples[i], int16_t(0));
+        const Samples head(input.begin(), input.begin() + std::ptrdiff_t(wav.samples.size()));
+        QVERIFY(wav.samples == scaledToTarget(head, SoundTrim::peak(head)));
     }
 
     void failedRecordingsKeepTheOldFile_data()
@@ -649,10 +660,12 @@ private Q_SLOTS:
         QCOMPARE(readWav(path("three.wav")).info.frames, sf_count_t(44100));
     }
 
-    void destroyingRecorderFinishesTheRecording()
+    void destroyingRecorderThrowsAwayTheUnfinishedTake()
     {
         qputenv("SDL_DISKAUDIODELAY", "10");
         QVERIFY(TestApp::writeFile(inputFile(), toBytes(inputPattern(44100))));
+        QVERIFY(TestApp::writeWav(path("a.wav"), 300, 1234));
+        const QByteArray old = TestApp::readFile(path("a.wav"));
         DoneReceiver page;
         {
             CAudioManager recorder;
@@ -661,8 +674,10 @@ private Q_SLOTS:
             QTRY_VERIFY_WITH_TIMEOUT(!progress.isEmpty(), 20000);
         }
         QTRY_COMPARE_WITH_TIMEOUT(page.count, 1, 20000);
-        QVERIFY(page.ok);
-        QVERIFY(readWav(path("a.wav")).info.frames > 0);
+        QVERIFY(!page.ok);
+        QCOMPARE(TestApp::readFile(path("a.wav")), old);
+        QCOMPARE(QDir(m_dir->path()).entryList(QStringList{"*a.wav*"}, QDir::Files | QDir::Hidden),
+                 QStringList{"a.wav"});
 
         // A receiver that is gone by then hears nothing, and nothing crashes.
         auto gone = std::make_unique<DoneReceiver>();
@@ -675,7 +690,99 @@ private Q_SLOTS:
             recorder.Stop();
             QTRY_VERIFY_WITH_TIMEOUT(!recorder.isRecording(), 20000);
         }
+        // Stop is the parent's own end of the take: it is kept.
         QVERIFY(QFileInfo::exists(path("b.wav")));
+    }
+
+    // A take cancelled before its end leaves the old file byte for byte, and no late end of
+    // it reaches the receiver or finishes the next recording.
+    void cancelKeepsTheOldFile()
+    {
+        qputenv("SDL_DISKAUDIODELAY", "10");
+        QVERIFY(TestApp::writeFile(inputFile(), toBytes(inputPattern(44100))));
+        QVERIFY(TestApp::writeWav(path("c.wav"), 500, 777));
+        const QByteArray old = TestApp::readFile(path("c.wav"));
+        CAudioManager recorder;
+        DoneReceiver page;
+        QSignalSpy progress(&recorder, &CAudioManager::recordProgress);
+        recorder.Record(2, path("c.wav"), &page, nullptr);
+        QTRY_VERIFY_WITH_TIMEOUT(!progress.isEmpty(), 20000);
+        QVERIFY(recorder.cancelRecording());
+        QVERIFY(!recorder.isRecording());
+        QTest::qWait(300);
+        QCOMPARE(page.count, 0);
+        QCOMPARE(TestApp::readFile(path("c.wav")), old);
+        QCOMPARE(QDir(m_dir->path()).entryList(QStringList{"*c.wav*"}, QDir::Files | QDir::Hidden),
+                 QStringList{"c.wav"});
+        QVERIFY(!recorder.cancelRecording());
+
+        // A full take afterwards replaces the file.
+        qputenv("SDL_DISKAUDIODELAY", "0");
+        recorder.Record(1, path("c.wav"), &page, nullptr);
+        QTRY_COMPARE_WITH_TIMEOUT(page.count, 1, 20000);
+        QVERIFY2(page.ok, qPrintable(page.error));
+        QCOMPARE(readWav(path("c.wav")).info.frames, sf_count_t(44100));
+    }
+
+    // The take is trimmed to its sound and brought to -1 dBFS, sample for sample.
+    void takeIsTrimmedAndNormalised()
+    {
+        Samples input(size_t(2 * 44100), 0);
+        const size_t toneStart = 22050;
+        const size_t toneLength = 26460; // 0.6 s
+        for (size_t i = 0; i < toneLength; ++i)
+            input[toneStart + i] =
+                int16_t(std::lround(8192 * std::sin(2 * M_PI * 440 * i / 44100.0)));
+        QVERIFY(TestApp::writeFile(inputFile(), toBytes(input)));
+        CAudioManager recorder;
+        DoneReceiver page;
+        recorder.Record(2, path("t.wav"), &page, nullptr);
+        QTRY_COMPARE_WITH_TIMEOUT(page.count, 1, 20000);
+        QVERIFY2(page.ok, qPrintable(page.error));
+        const WavContents wav = readWav(path("t.wav"));
+        // The silence around the tone is gone; only the tone's few first and last samples
+        // near its zero crossings lie under the threshold of silence.
+        const sf_count_t frames = wav.info.frames;
+        QVERIFY2(frames >= sf_count_t(toneLength) - 20 && frames <= sf_count_t(toneLength),
+                 qPrintable(QString::number(frames)));
+        // Sample for sample the tone, scaled, from where its sound starts.
+        bool found = false;
+        for (size_t begin = toneStart; begin <= toneStart + 20 && !found; ++begin) {
+            const Samples tone(input.begin() + std::ptrdiff_t(begin),
+                               input.begin() + std::ptrdiff_t(begin) + std::ptrdiff_t(frames));
+            found = wav.samples == scaledToTarget(tone, 8192);
+        }
+        QVERIFY(found);
+        // Peak at -1 dBFS.
+        QCOMPARE(SoundTrim::peak(wav.samples), 29204);
+    }
+
+    // Silence or faint noise is refused, and the old file stays.
+    void silentTakeIsRefused_data()
+    {
+        QTest::addColumn<int>("noise");
+        QTest::newRow("silence") << 0;
+        QTest::newRow("faint noise") << 500;
+    }
+    void silentTakeIsRefused()
+    {
+        QFETCH(int, noise);
+        Samples input(size_t(2 * 44100));
+        QRandomGenerator random(7);
+        for (int16_t& v : input)
+            v = int16_t(noise ? random.bounded(-noise, noise + 1) : 0);
+        QVERIFY(TestApp::writeFile(inputFile(), toBytes(input)));
+        QVERIFY(TestApp::writeWav(path("s.wav"), 500, 4321));
+        const QByteArray old = TestApp::readFile(path("s.wav"));
+        CAudioManager recorder;
+        DoneReceiver page;
+        recorder.Record(2, path("s.wav"), &page, nullptr);
+        QTRY_COMPARE_WITH_TIMEOUT(page.count, 1, 20000);
+        QVERIFY(!page.ok);
+        QCOMPARE(page.error, QStringLiteral("Only silence was heard."));
+        QCOMPARE(TestApp::readFile(path("s.wav")), old);
+        QCOMPARE(QDir(m_dir->path()).entryList(QStringList{"*s.wav*"}, QDir::Files | QDir::Hidden),
+                 QStringList{"s.wav"});
     }
 };
 

@@ -1,18 +1,25 @@
 #include "activities/Activity.h"
+#include "activities/TextDrawing.h"
 #include "app/MainFrame.h"
 #include "app/PommelotView.h"
 #include "common/TestApp.h"
 #include "components/KeyHook.h"
+#include "settings/GeneralPropPg.h"
 #include "settings/ModalHelper.h"
 #include "settings/RecordColorsPropPg.h"
 #include "settings/SettingsPropSheet.h"
 
 #include <QAbstractButton>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontDialog>
+#include <QFontInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
+#include <QPushButton>
 #include <QtMath>
 
 namespace {
@@ -119,6 +126,55 @@ private Q_SLOTS:
         QCOMPARE(handed.last().at(0).toInt(), 2);
         QTRY_VERIFY_WITH_TIMEOUT(!m_view->isBusy(), 20000);
         QTRY_VERIFY_WITH_TIMEOUT(peakS16(TestApp::readFile(g_speakerFile)) > 6000, 20000);
+    }
+
+    // The font the parent sees is the font that plays: the General page and the font dialog
+    // name the face the view draws with, and OK in the dialog without a choice leaves the
+    // letters on screen as they were.
+    void fontRoundTripKeepsTheView()
+    {
+        CPommelotApp* app = AfxGetApp();
+        app->m_strFontFace = QStringLiteral("Arial");
+        app->m_nFontWeight = 400;
+        app->m_bFontItalic = false;
+        m_view->SwitchMode(MODE_LETTERS);
+        QTRY_VERIFY_WITH_TIMEOUT(!m_view->isBusy(), 20000);
+        const QImage before = m_view->grab().toImage();
+        const QString drawn = QFontInfo(makeFont(displayFont(), 200)).family();
+        QVERIFY(drawn != QStringLiteral("Arial"));
+
+        QString shown;
+        QString selected;
+        QString shownAfter;
+        whenModal([&](QWidget* w) {
+            auto* sheet = qobject_cast<CSettingsPropSheet*>(w);
+            if (!sheet) {
+                static_cast<QDialog*>(w)->reject();
+                return;
+            }
+            auto* name = sheet->m_pGeneralPage->control<QLineEdit>(1034);
+            shown = name->text();
+            whenModal([&](QWidget* f) {
+                auto* dlg = qobject_cast<QFontDialog*>(f);
+                if (!dlg) {
+                    static_cast<QDialog*>(f)->reject();
+                    return;
+                }
+                selected = dlg->currentFont().family();
+                dlg->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+            });
+            QTest::mouseClick(sheet->m_pGeneralPage->control<QWidget>(1033), Qt::LeftButton);
+            shownAfter = name->text();
+            sheet->button(1)->click();
+        });
+        m_view->OnSettings();
+        QCOMPARE(shown, drawn);
+        QCOMPARE(selected, drawn);
+        QCOMPARE(shownAfter, drawn);
+        QCOMPARE(QFontInfo(makeFont(displayFont(), 200)).family(), drawn);
+        QTRY_VERIFY_WITH_TIMEOUT(!m_view->isBusy(), 20000);
+        m_view->repaint();
+        QVERIFY(m_view->grab().toImage() == before);
     }
 
 private:

@@ -7,12 +7,16 @@
 #include "settings/RecordMathPropPg.h"
 #include "settings/RecordNumbersPropPg.h"
 #include "settings/RecordShapesPropPg.h"
+#include "settings/SettingsPropSheet.h"
 #include "settings/SpinButton.h"
 
+#include <QAbstractButton>
+#include <QDir>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QProgressBar>
+#include <QSignalSpy>
 #include <QtMath>
 #include <memory>
 #include <sndfile.h>
@@ -310,13 +314,11 @@ private Q_SLOTS:
         QVERIFY(status->isVisible());
         QVERIFY2(status->text().contains(QStringLiteral("Orange")), qPrintable(status->text()));
         QVERIFY(page.findChild<QProgressBar*>(QStringLiteral("inputLevel"))->isVisible());
-        // Moving on during the recording keeps Play off and the recording on its file.
-        page.control<CSpinButton>(1019)->step(1); // Yellow
-        QVERIFY(!play->isEnabled());
 
         QTRY_VERIFY_WITH_TIMEOUT(!page.isRecording(), 20000);
         QVERIFY2(status->isHidden(), qPrintable(status->text()));
         QVERIFY(record->isEnabled());
+        QVERIFY(play->isEnabled());
         SF_INFO info{};
         SNDFILE* f = sf_open(QFile::encodeName(path).constData(), SFM_READ, &info);
         QVERIFY(f);
@@ -325,15 +327,127 @@ private Q_SLOTS:
         sf_close(f);
         QCOMPARE(info.channels, 1);
         QCOMPARE(info.samplerate, 44100);
-        QVERIFY2(info.frames > 44100, qPrintable(QString::number(info.frames)));
+        // The whole two seconds of tone, less the first samples under the silence threshold.
+        QVERIFY2(info.frames > 88200 - 20 && info.frames <= 88200,
+                 qPrintable(QString::number(info.frames)));
         int peak = 0;
         for (short s : samples)
             peak = qMax(peak, qAbs(int(s)));
-        QVERIFY2(peak > 6000, qPrintable(QString::number(peak)));
-        // Yellow is shown and has no file.
-        QVERIFY(!play->isEnabled());
-        page.control<CSpinButton>(1019)->step(-1);
-        QVERIFY(play->isEnabled());
+        QCOMPARE(peak, 29204);
+        QFile::remove(path);
+    }
+
+    // Moving to another item during a recording ends it unsaved: the item keeps its file,
+    // and label and status never name two different items.
+    void movingOnThrowsTheTakeAway()
+    {
+        qputenv("SDL_DISKAUDIODELAY", "40");
+        CRecordColorsPropPg page;
+        page.show();
+        page.ensureInitialized();
+        page.control<CSpinButton>(1019)->step(1); // Orange
+        const QString path = page.GetItemSoundPath();
+        QVERIFY(TestApp::writeWav(path, 100, 5));
+        const QByteArray old = TestApp::readFile(path);
+        auto* status = page.findChild<QLabel*>(QStringLiteral("recordStatus"));
+        QSignalSpy progress(&page.m_audio, &CAudioManager::recordProgress);
+        page.OnRecord();
+        QTRY_VERIFY_WITH_TIMEOUT(!progress.isEmpty(), 20000);
+        page.control<CSpinButton>(1019)->step(1); // Yellow
+        QVERIFY(!page.isRecording());
+        QCOMPARE(labelText(&page, Colors), QStringLiteral("Yellow"));
+        QVERIFY(!status->text().contains(QStringLiteral("Orange")));
+        QVERIFY(status->text().contains(QStringLiteral("stopped")));
+        QVERIFY(page.control<QWidget>(1009)->isEnabled());
+        QTest::qWait(200);
+        QCOMPARE(TestApp::readFile(path), old);
+        QCOMPARE(QDir(QFileInfo(path).path()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{"Orange.wav"});
+        QFile::remove(path);
+        qputenv("SDL_DISKAUDIODELAY", "0");
+    }
+
+    // However the sheet is left during a recording, the unfinished take is thrown away and the
+    // old recording stays byte for byte.
+    void sheetNeverLosesARecording_data()
+    {
+        QTest::addColumn<int>("how");
+        QTest::newRow("ok") << 0;
+        QTest::newRow("cancel") << 1;
+        QTest::newRow("apply") << 2;
+        QTest::newRow("close") << 3;
+        QTest::newRow("other page") << 4;
+        QTest::newRow("sheet destroyed") << 5;
+    }
+    void sheetNeverLosesARecording()
+    {
+        QFETCH(int, how);
+        qputenv("SDL_DISKAUDIODELAY", "40");
+        const QString path = TestApp::programFolder() + QStringLiteral("/Letters/A.wav");
+        QVERIFY(TestApp::writeWav(path, 300, 99));
+        const QByteArray old = TestApp::readFile(path);
+        {
+            CSettingsPropSheet sheet(QStringLiteral("Settings"));
+            sheet.show();
+            QVERIFY(sheet.SetActivePage(1));
+            CMyPropertyPage* page = sheet.m_pLettersPage;
+            QCOMPARE(page->GetItemSoundPath(), path);
+            QSignalSpy progress(&page->m_audio, &CAudioManager::recordProgress);
+            page->OnRecord();
+            QTRY_VERIFY_WITH_TIMEOUT(!progress.isEmpty(), 20000);
+            QVERIFY(page->isRecording());
+            switch (how) {
+            case 0:
+                sheet.button(1)->click();
+                break;
+            case 1:
+                sheet.button(2)->click();
+                break;
+            case 2:
+                sheet.button(0x3021)->click();
+                break;
+            case 3:
+                sheet.close();
+                break;
+            case 4:
+                sheet.SetActivePage(2);
+                break;
+            default:
+                break;
+            }
+            if (how != 5)
+                QVERIFY(!page->isRecording());
+        }
+        QTest::qWait(200);
+        QCOMPARE(TestApp::readFile(path), old);
+        QCOMPARE(QDir(QFileInfo(path).path()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{"A.wav"});
+        qputenv("SDL_DISKAUDIODELAY", "0");
+    }
+
+    // A take of silence is refused in one line on the page, and the old file stays.
+    void silentTakeIsRefusedOnThePage()
+    {
+        const QString silent = TestApp::programFolder() + QStringLiteral("/mic-silent.raw");
+        QVERIFY(TestApp::writeFile(silent, QByteArray(4 * 44100, '\0')));
+        qputenv("SDL_DISKAUDIOFILEIN", QFile::encodeName(silent));
+        CRecordNumbersPropPg page;
+        page.show();
+        page.ensureInitialized();
+        const QString path = page.GetItemSoundPath();
+        QVERIFY(TestApp::writeWav(path, 300, 99));
+        const QByteArray old = TestApp::readFile(path);
+        page.OnRecord();
+        QTRY_VERIFY_WITH_TIMEOUT(!page.isRecording(), 20000);
+        qputenv("SDL_DISKAUDIOFILEIN", QFile::encodeName(m_input));
+        auto* status = page.findChild<QLabel*>(QStringLiteral("recordStatus"));
+        QVERIFY(status->isVisible());
+        QCOMPARE(
+            status->text(),
+            QStringLiteral("\u201c1\u201d keeps its earlier recording. Only silence was heard."));
+        // One line of the page's width.
+        QVERIFY(status->fontMetrics().horizontalAdvance(status->text()) <= status->width());
+        QCOMPARE(TestApp::readFile(path), old);
         QFile::remove(path);
     }
 

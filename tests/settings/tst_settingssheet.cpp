@@ -1,3 +1,4 @@
+#include "activities/TextDrawing.h"
 #include "common/TestApp.h"
 #include "components/QPictureButton.h"
 #include "settings/GeneralPropPg.h"
@@ -16,10 +17,13 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QPainter>
 #include <QPointer>
 #include <QTabWidget>
 
@@ -62,6 +66,18 @@ class TestSettingsSheet : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void init() { resetOptions(); }
+
+    // The play text as the play modes draw it with the display font.
+    static QImage drawnText()
+    {
+        QImage image(400, 100, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter p(&image);
+        p.setFont(makeFont(displayFont(), 64));
+        p.setPen(Qt::black);
+        p.drawText(image.rect(), Qt::AlignCenter, QStringLiteral("Rag Wy"));
+        return image;
+    }
 
     void tabsInOrder()
     {
@@ -133,7 +149,9 @@ private Q_SLOTS:
         }
         auto* font = control<QLineEdit>(page, 1034);
         QVERIFY(font && font->isReadOnly());
-        QCOMPARE(font->text(), QStringLiteral("Arial"));
+        // Arial is not installed here: the page names the family drawn in its place.
+        QCOMPARE(font->text(), QFontInfo(QFont(QStringLiteral("Arial"))).family());
+        QVERIFY(font->text() != QStringLiteral("Arial"));
         auto* fontButton = control<QPictureButton>(page, 1033);
         QCOMPARE(fontButton->pictureText(), QStringLiteral("FONT\nChange Font"));
         QCOMPARE(fontButton->toolTip(), QStringLiteral("Change Font"));
@@ -324,6 +342,49 @@ private Q_SLOTS:
         QCOMPARE(app->m_nFontWeight, int(QFont::Bold));
         QVERIFY(app->m_bFontItalic);
         QVERIFY(!app->m_bRandomizeWords);
+    }
+
+    // What the parent sees is what plays: the page, the dialog's selection and the play font
+    // name one face, and OK in the dialog without a choice leaves the drawn text as it was.
+    void fontRoundTripKeepsTheDrawnFace_data()
+    {
+        QTest::addColumn<QString>("face");
+        QTest::addColumn<int>("weight");
+        QTest::addColumn<bool>("italic");
+        QTest::newRow("not installed") << "Arial" << 400 << false;
+        QTest::newRow("not installed, serif") << "Times New Roman" << 400 << false;
+        QTest::newRow("installed, bold italic") << "Liberation Serif" << 700 << true;
+    }
+    void fontRoundTripKeepsTheDrawnFace()
+    {
+        QFETCH(QString, face);
+        QFETCH(int, weight);
+        QFETCH(bool, italic);
+        CPommelotApp* app = AfxGetApp();
+        app->m_strFontFace = face;
+        app->m_nFontWeight = weight;
+        app->m_bFontItalic = italic;
+        const QImage before = drawnText();
+        const QString drawnFamily = QFontInfo(makeFont(displayFont(), 64)).family();
+
+        CSettingsPropSheet sheet(QStringLiteral("Settings"));
+        sheet.show();
+        auto* name = control<QLineEdit>(sheet.m_pGeneralPage, 1034);
+        QCOMPARE(name->text(), drawnFamily);
+        QString selected;
+        whenModal([&](QWidget* w) {
+            auto* dlg = qobject_cast<CMyFontDlg*>(w);
+            QVERIFY(dlg);
+            selected = dlg->currentFont().family();
+            dlg->accept();
+        });
+        sheet.m_pGeneralPage->OnChangeFont();
+        QCOMPARE(selected, drawnFamily);
+        QCOMPARE(name->text(), drawnFamily);
+        QCOMPARE(app->m_nFontWeight, weight);
+        QCOMPARE(app->m_bFontItalic, italic);
+        QCOMPARE(QFontInfo(makeFont(displayFont(), 64)).family(), drawnFamily);
+        QVERIFY(drawnText() == before);
     }
 
     void fontCancelChangesNothing()

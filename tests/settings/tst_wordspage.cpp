@@ -1,5 +1,10 @@
+#include "activities/WordsActivity.h"
+#include "app/PommelotView.h"
 #include "common/TestApp.h"
+#include "components/AudioEngine.h"
+#include "components/AudioManager.h"
 #include "components/QPictureButton.h"
+#include "components/StarterVoice.h"
 #include "settings/AddWordDlg.h"
 #include "settings/ModalHelper.h"
 #include "settings/SettingsPropSheet.h"
@@ -7,13 +12,19 @@
 #include "settings/WordsPropPg.h"
 #include "wordlist/WordList.h"
 
+#include <QDir>
 #include <QFile>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPushButton>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <memory>
 
 namespace {
@@ -222,17 +233,23 @@ private Q_SLOTS:
         CWordsPropPg page(words(), QStringLiteral("Words"));
         page.ensureInitialized();
         bool stayedOpen = false;
+        bool wholeMessage = false;
         QString problem;
         whenModal([&](QWidget* w) {
             auto* dlg = static_cast<QDialog*>(w);
             dlg->findChild<QLineEdit*>()->setText(word);
             dlg->findChild<QPushButton*>(QStringLiteral("okButton"))->click();
             stayedOpen = dlg->isVisible();
-            problem = dlg->findChild<QLabel*>(QStringLiteral("problem"))->text();
+            auto* label = dlg->findChild<QLabel*>(QStringLiteral("problem"));
+            problem = label->text();
+            // The dialog has grown to show every line of the message.
+            wholeMessage = label->isVisible() && dlg->rect().contains(label->geometry()) &&
+                           label->height() >= label->heightForWidth(label->width());
             dlg->reject();
         });
         page.OnAddWord();
         QVERIFY(stayedOpen);
+        QVERIFY(wholeMessage);
         QVERIFY2(problem.contains(QStringLiteral("cannot")), qPrintable(problem));
         QCOMPARE(words()->words(), (QStringList{"Cat", "Dog", "Bird"}));
         QCOMPARE(listBoxWords(page), words()->words());
@@ -241,9 +258,18 @@ private Q_SLOTS:
     void deleteSelectsNeighbourAndRemovesSound()
     {
         const QString dogWav = TestApp::programFolder() + QStringLiteral("/Words/Dog.wav");
-        const QString catWav = TestApp::programFolder() + QStringLiteral("/Words/Cat.wav");
-        QVERIFY(TestApp::writeWav(dogWav, 441));
-        QVERIFY(TestApp::writeWav(catWav, 441));
+        const QString catWav = TestApp::programFolder() + QStringLiteral("/Words/cAT.wav");
+        QVERIFY(TestApp::writeWav(dogWav, 441, 111));
+        QVERIFY(TestApp::writeWav(catWav, 441, 222));
+        const QByteArray dogBytes = TestApp::readFile(dogWav);
+        const QByteArray catBytes = TestApp::readFile(catWav);
+        // The desktop's trash of this (test) user; it may not exist yet.
+        const QString trash =
+            QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+            QStringLiteral("/Trash");
+        QVERIFY(QDir(trash).removeRecursively());
+        QVERIFY(QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
+                    .removeRecursively());
         {
             CSettingsPropSheet sheet(QStringLiteral("Settings"));
             sheet.SetActivePage(5);
@@ -267,6 +293,11 @@ private Q_SLOTS:
         // Cancel undoes nothing: the list keeps its edits in memory and the files stay gone.
         QCOMPARE(words()->words(), QStringList{"Bird"});
         QVERIFY(!QFile::exists(dogWav));
+        // Gone from the sound folder, but whole in the trash, where a slip can be undone.
+        QCOMPARE(TestApp::readFile(trash + QStringLiteral("/files/Dog.wav")), dogBytes);
+        QCOMPARE(TestApp::readFile(trash + QStringLiteral("/files/cAT.wav")), catBytes);
+        QVERIFY(QFile::exists(trash + QStringLiteral("/info/Dog.wav.trashinfo")));
+        QVERIFY(QDir(trash).removeRecursively());
     }
 
     void emptyList()
@@ -364,6 +395,79 @@ private Q_SLOTS:
         QVERIFY(TestApp::readFile(file) != before);
         WordList reread(QStringLiteral("Default"), QStringLiteral("Words"));
         QCOMPARE(reread.words(), words()->words());
+    }
+
+    // A word added without a recording speaks within a few seconds in the starter voice, and
+    // the Words mode plays that recording; a word whose recording the parent made, under a
+    // name in other letters, keeps it and is given none.
+    void newWordSpeaksAtOnce()
+    {
+        CStarterVoice::setEnabled(true);
+        const QString folder = TestApp::programFolder() + QStringLiteral("/Words");
+        const QString giraffe = folder + QStringLiteral("/Giraffe.wav");
+        const QString parents = folder + QStringLiteral("/zEBRA.wav");
+        QFile::remove(giraffe);
+        QVERIFY(TestApp::writeWav(parents, 2205, 3000));
+        const QByteArray parentsBytes = TestApp::readFile(parents);
+
+        CWordsPropPg page(words(), QStringLiteral("Words"));
+        page.show();
+        page.ensureInitialized();
+        auto* play = page.control<QWidget>(1007);
+        answerAddWord(QStringLiteral("Giraffe"));
+        page.OnAddWord();
+        QCOMPARE(page.m_strWord, QStringLiteral("Giraffe"));
+        QTRY_VERIFY_WITH_TIMEOUT(play->isEnabled(), 10000);
+        QVERIFY(QFile::exists(giraffe));
+
+        answerAddWord(QStringLiteral("Zebra"));
+        page.OnAddWord();
+        QCOMPARE(page.m_strWord, QStringLiteral("Zebra"));
+        QVERIFY(play->isEnabled());
+        QVERIFY(CStarterVoice::instance()->waitForIdle(20000));
+        QCoreApplication::processEvents();
+        QStringList files = QDir(folder).entryList(QDir::Files | QDir::Hidden);
+        files.sort();
+        QCOMPARE(files, (QStringList{"Giraffe.wav", "zEBRA.wav"}));
+        QCOMPARE(TestApp::readFile(parents), parentsBytes);
+        CStarterVoice::setEnabled(false);
+
+        // The Words mode speaks the new word from its recording.
+        QTemporaryDir out;
+        qputenv("SDL_DISKAUDIOFILE", QFile::encodeName(out.filePath(QStringLiteral("out.raw"))));
+        WordsActivity mode;
+        const int index = words()->FindWord(QStringLiteral("Giraffe"));
+        QVERIFY(index > 0);
+        for (int i = 0; i < index; ++i)
+            mode.Advance();
+        CPommelotView view;
+        view.resize(600, 300);
+        QImage image(view.size(), QImage::Format_RGB32);
+        {
+            QPainter p(&image);
+            mode.Draw(&view, &p, true);
+        }
+        const auto cues = mode.takeRequestedCues();
+        QCOMPARE(cues.size(), size_t(1));
+        QCOMPARE(CAudioManager::resolvePath(cues.front().path), giraffe);
+        CAudioManager player;
+        QSignalSpy drained(&player, &CAudioManager::queueDrained);
+        player.Play(cues.front().path);
+        QVERIFY(drained.wait(20000));
+        QTRY_VERIFY_WITH_TIMEOUT(!CAudioEngine::instance()->isOutputOpen(), 20000);
+        const QByteArray raw = TestApp::readFile(out.filePath(QStringLiteral("out.raw")));
+        const auto* samples = reinterpret_cast<const qint16*>(raw.constData());
+        int sounding = 0;
+        int loudest = 0;
+        for (int i = 0; i < raw.size() / 2; ++i) {
+            sounding += samples[i] != 0;
+            loudest = qMax(loudest, qAbs(int(samples[i])));
+        }
+        // A quarter of a second or more of stereo sound at 48 kHz, near full scale.
+        QVERIFY2(sounding > 24000, qPrintable(QString::number(sounding)));
+        QVERIFY2(loudest > 25000, qPrintable(QString::number(loudest)));
+        QFile::remove(giraffe);
+        QFile::remove(parents);
     }
 };
 
