@@ -2,12 +2,14 @@
 
 #include <QObject>
 #include <QString>
+#include <chrono>
 #include <condition_variable>
 #include <cstdint>
 #include <deque>
 #include <map>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <thread>
 #include <vector>
 
@@ -56,6 +58,29 @@ public:
     // True while the output device is open.
     bool isOutputOpen() const;
 
+    // How the output device is driven; the benchmark compares settings with it.
+    struct Tuning
+    {
+        // Frames per device buffer (SDL's samples); with PulseAudio this is also the stream's
+        // target length, so it bounds how much is queued ahead of a new cue.
+        int deviceFrames = 1024;
+        // How long the device stays open after the last cue, so that the next press finds
+        // it running. Never with SDL's file-writing drivers, which would write at full speed.
+        int lingerMs = 0;
+    };
+    // Applies from the next device open on.
+    static void setTuning(const Tuning& tuning);
+    static Tuning tuning();
+
+    // Called from the device callback with its start time (steady clock, nanoseconds), the
+    // number of frames it fills, the frame at which a cue's first sample went out in it (-1
+    // when none did) and whether it carries any sound. For measurements only.
+    using MixObserver = void (*)(qint64 startNs, int frames, int cueStartFrame, bool sounding);
+    static void setMixObserver(MixObserver observer);
+
+    // Frames over which a sound cut short (Stop, a player going away) fades out.
+    static constexpr int kFadeFrames = 144;
+
 private:
     struct Cue
     {
@@ -84,6 +109,12 @@ private:
         std::shared_ptr<Cue> cue;
         QString path;
     };
+    // The rest of a cue that was cut short, fading out.
+    struct Tail
+    {
+        std::shared_ptr<Cue> cue;
+        int left = 0;
+    };
 
     CAudioEngine();
     void run();
@@ -91,6 +122,7 @@ private:
     bool openDevice(std::unique_lock<std::mutex>& lock);
     void closeDevice(std::unique_lock<std::mutex>& lock);
     bool allChannelsEmpty() const;
+    void fadeOutHead(Channel& channel);
     void mix(int16_t* out, int frames);
     static void deviceCallback(void* userdata, uint8_t* stream, int len);
 
@@ -100,6 +132,9 @@ private:
     std::map<int, Channel> m_channels;
     int m_nextChannel = 1;
     std::deque<Job> m_jobs;
+    std::vector<Tail> m_tails;
+    std::optional<std::chrono::steady_clock::time_point> m_closeAt;
+    int m_lingerMs = 0; // of the device now open
     uint32_t m_device = 0;
     bool m_closing = false; // the callback must leave the channels alone
     bool m_closeWanted = false;
