@@ -80,7 +80,14 @@ CAudioEngine::CAudioEngine()
 CAudioEngine::~CAudioEngine()
 {
     {
-        std::lock_guard<std::mutex> lock(m_mutex);
+        std::unique_lock<std::mutex> lock(m_mutex);
+        // A sound fading out, or still in the server's buffer, plays out first (briefly).
+        if (m_device) {
+            m_awaitDrain = true;
+            m_wakeWorker.wait_for(lock, std::chrono::milliseconds(500), [this] {
+                return !m_device || (m_tails.empty() && m_silentFrames >= m_drainFrames);
+            });
+        }
         m_quit = true;
     }
     m_wakeWorker.notify_all();
@@ -142,6 +149,7 @@ quint64 CAudioEngine::enqueue(int channel, const QString& path)
         m_jobs.push_back(Job{cue, path});
         m_closeWanted = false;
         m_closeAt.reset();
+        m_awaitDrain = false;
     }
     m_wakeWorker.notify_all();
     return serial;
@@ -270,19 +278,25 @@ void CAudioEngine::housekeeping(std::unique_lock<std::mutex>& lock)
     if (m_closeWanted && m_device && allChannelsEmpty() && m_tails.empty()) {
         m_closeWanted = false;
         const auto now = std::chrono::steady_clock::now();
+        const int linger = m_keepable ? std::max(0, tuning().lingerMs) : 0;
         if (!m_closeAt)
-            m_closeAt = now + std::chrono::milliseconds(m_lingerMs);
+            m_closeAt = now + std::chrono::milliseconds(linger);
     } else if (!m_device || !allChannelsEmpty()) {
         m_closeWanted = false;
         m_closeAt.reset();
+        m_awaitDrain = false;
     }
     if (m_closeAt && std::chrono::steady_clock::now() >= *m_closeAt) {
         m_closeAt.reset();
-        if (m_device && allChannelsEmpty() && m_tails.empty() && m_jobs.empty()) {
-            closeDevice(lock);
-            // Cues may have come while the device closed.
-            m_wake = true;
-        }
+        m_awaitDrain = m_device && allChannelsEmpty() && m_tails.empty() && m_jobs.empty();
+    }
+    // Closing the stream throws away what the sound server has not played yet, so the last
+    // sound must be out first: the mixer wakes us once enough silence has followed it.
+    if (m_awaitDrain && m_silentFrames >= m_drainFrames) {
+        m_awaitDrain = false;
+        closeDevice(lock);
+        // Cues may have come while the device closed.
+        m_wake = true;
     }
 }
 
@@ -310,12 +324,17 @@ bool CAudioEngine::openDevice(std::unique_lock<std::mutex>& lock)
     // around the callback, and the callback takes ours.
     if (device)
         SDL_PauseAudioDevice(device, 0);
-    const int linger = device && drivesRealDevice() ? std::max(0, tuned.lingerMs) : 0;
+    const bool keepable = device && drivesRealDevice();
     lock.lock();
     if (!device)
         return false;
     m_device = device;
-    m_lingerMs = linger;
+    m_keepable = keepable;
+    // The server queues about one device buffer and plays it out through its own latency:
+    // three buffers and 50 ms of silence after the last sound cover both.
+    m_drainFrames = 3 * int(have.samples) + CWavDecoder::kOutputRate / 20;
+    m_silentFrames = 0;
+    m_awaitDrain = false;
     return true;
 }
 
@@ -404,6 +423,14 @@ void CAudioEngine::mix(int16_t* out, int frames)
         out += n * 2;
         frames -= n;
         base += n;
+    }
+    if (sounding) {
+        m_silentFrames = 0;
+    } else {
+        const bool crossed =
+            m_silentFrames < m_drainFrames && m_silentFrames + total >= m_drainFrames;
+        m_silentFrames = std::min(m_silentFrames + total, 1 << 30);
+        emptied = emptied || (crossed && m_awaitDrain);
     }
     if (emptied)
         m_wake = true;

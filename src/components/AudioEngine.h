@@ -68,7 +68,7 @@ public:
         // it running. Never with SDL's file-writing drivers, which would write at full speed.
         int lingerMs = 0;
     };
-    // Applies from the next device open on.
+    // The buffer size applies from the next device open on, the linger from the next release.
     static void setTuning(const Tuning& tuning);
     static Tuning tuning();
 
@@ -134,7 +134,10 @@ private:
     std::deque<Job> m_jobs;
     std::vector<Tail> m_tails;
     std::optional<std::chrono::steady_clock::time_point> m_closeAt;
-    int m_lingerMs = 0; // of the device now open
+    bool m_keepable = false;   // the device now open may be kept open while idle
+    bool m_awaitDrain = false; // close once the last sound has played out
+    int m_silentFrames = 0;    // output since the last sound
+    int m_drainFrames = 0;
     uint32_t m_device = 0;
     bool m_closing = false; // the callback must leave the channels alone
     bool m_closeWanted = false;
