@@ -13,6 +13,8 @@ packages=(
   # tests
   xvfb xauth xdotool x11-utils imagemagick clang libclang-rt-14-dev
   desktop-file-utils appstream
+  # benchmarks (bench_audio runs its own sound server)
+  pulseaudio libpulse-dev
 )
 
 missing=()
