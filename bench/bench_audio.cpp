@@ -12,9 +12,10 @@
 //   - processor use of the process (without the recorder thread) and of the server while
 //     idle after the last press.
 //
-// Usage: bench_audio [--presses N] [--designs frames:lingerMs,...]
+// Usage: bench_audio [--presses N] [--monitor-ms M] [--designs frames:lingerMs,...]
 //   defaults: 200 presses; designs 1024:0 256:0 1024:-1 256:-1 128:-1 256:3000
-//   (lingerMs -1 keeps the device open for the whole run)
+//   (lingerMs -1 keeps the device open for the whole run); M, 1 by default, is the monitor
+//   recording's fragment in ms, which also caps how far ahead the null sink renders
 // Needs pulseaudio (Debian package pulseaudio) and libpulse-simple.
 
 #include "components/AudioEngine.h"
@@ -40,6 +41,7 @@
 #include <sndfile.h>
 #include <sys/syscall.h>
 #include <thread>
+#include <time.h>
 #include <unistd.h>
 #include <vector>
 
@@ -97,12 +99,14 @@ bool writeWav(const QString& path, const std::vector<int16_t>& mono)
 class MonitorRecorder
 {
 public:
-    bool start(const char* server)
+    bool start(const char* server, int fragmentMs)
     {
         pa_sample_spec spec{PA_SAMPLE_S16LE, kRate, 2};
         pa_buffer_attr attr{};
         attr.maxlength = uint32_t(-1);
-        attr.fragsize = 48 * 4;
+        // The monitor's fragment size is also a latency request: the null sink renders no
+        // further ahead than its smallest request.
+        attr.fragsize = uint32_t(fragmentMs * 48 * 4);
         int error = 0;
         m_pa = pa_simple_new(server, "bench", PA_STREAM_RECORD, "bench.monitor", "monitor", &spec,
                              nullptr, &attr, &error);
@@ -232,6 +236,21 @@ QStringList threadsOf(const QString& pid)
 {
     return QDir(QStringLiteral("/proc/%1/task").arg(pid))
         .entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+}
+
+// Processor time of this process in nanoseconds, threads that have ended included, less the
+// listed threads' own.
+qint64 selfCpuNs(const QStringList& less)
+{
+    timespec ts{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
+    qint64 sum = qint64(ts.tv_sec) * 1000000000 + ts.tv_nsec;
+    for (const QString& tid : less) {
+        QFile f(QStringLiteral("/proc/self/task/%1/schedstat").arg(tid));
+        if (f.open(QIODevice::ReadOnly))
+            sum -= f.readAll().split(' ').value(0).toLongLong();
+    }
+    return sum;
 }
 
 // Processor time in nanoseconds of the threads of a process, but those listed.
@@ -386,12 +405,15 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     int presses = 200;
+    int monitorMs = 1;
     std::vector<Design> designs = {{1024, 0}, {256, 0},  {1024, -1},
                                    {256, -1}, {128, -1}, {256, 3000}};
     const QStringList args = app.arguments();
     for (int i = 1; i + 1 < args.size(); ++i) {
         if (args[i] == QLatin1String("--presses"))
             presses = std::max(10, args[i + 1].toInt());
+        if (args[i] == QLatin1String("--monitor-ms"))
+            monitorMs = std::clamp(args[i + 1].toInt(), 1, 100);
         if (args[i] == QLatin1String("--designs")) {
             designs.clear();
             for (const QString& d : args[i + 1].split(',')) {
@@ -434,7 +456,7 @@ int main(int argc, char** argv)
     bool up = false;
     for (int i = 0; i < 100 && !up; ++i) {
         if (QFile::exists(socket))
-            up = rec.start(serverName.constData());
+            up = rec.start(serverName.constData(), monitorMs);
         if (!up)
             QThread::msleep(50);
     }
@@ -542,11 +564,10 @@ int main(int argc, char** argv)
 
         // Idle: from half a second after the last press, ten seconds.
         pump(500);
-        const qint64 c0 = cpuNs(QStringLiteral("self"), recorderThreads);
+        const qint64 c0 = selfCpuNs(recorderThreads);
         const qint64 sv0 = cpuNs(serverPid);
         pump(10000);
-        const double idleCpu =
-            double(cpuNs(QStringLiteral("self"), recorderThreads) - c0) / 1e10 * 100;
+        const double idleCpu = double(selfCpuNs(recorderThreads) - c0) / 1e10 * 100;
         const double serverCpu = double(cpuNs(serverPid) - sv0) / 1e10 * 100 - serverIdleBase;
         const bool openAfter = engine->isOutputOpen();
 

@@ -20,7 +20,15 @@
 //
 // The device is opened only while there is something to play and closed once every channel
 // is empty and an owner has said so from the UI thread (releaseIfIdle), so cues handed over
-// back to back from one UI call never see the device close between them.
+// back to back from one UI call never see the device close between them. It closes only once
+// the last sound has played out (closing a stream drops what the server still holds), and a
+// sound cut short by Stop or by its player going away fades out over 3 ms instead of ending
+// on a step.
+//
+// Opening per burst rather than keeping one stream open is deliberate: SDL cannot drop the
+// silence a running stream has queued in the sound server, so a cue handed to an open stream
+// waits behind up to a buffer of it, while a stream opened for the cue starts with it; and an
+// idle program then costs nothing. bench_audio measures both.
 //
 // The engine lives as long as someone holds it: instance() hands out the shared one, creating
 // it (and initialising SDL's audio subsystem) when none exists.
@@ -63,7 +71,7 @@ public:
     {
         // Frames per device buffer (SDL's samples); with PulseAudio this is also the stream's
         // target length, so it bounds how much is queued ahead of a new cue.
-        int deviceFrames = 1024;
+        int deviceFrames = 512;
         // How long the device stays open after the last cue, so that the next press finds
         // it running. Never with SDL's file-writing drivers, which would write at full speed.
         int lingerMs = 0;

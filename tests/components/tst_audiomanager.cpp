@@ -563,7 +563,8 @@ private Q_SLOTS:
         size_t after = 0;
         while (after * 2 < out.size() && out[out.size() - 1 - after * 2] == 0)
             ++after;
-        QVERIFY2(after >= 3 * 1024 + 2400, qPrintable(QString::number(after)));
+        const size_t wanted = 3 * size_t(CAudioEngine::tuning().deviceFrames) + 2400;
+        QVERIFY2(after >= wanted, qPrintable(QStringLiteral("%1 of %2").arg(after).arg(wanted)));
     }
 
     void fileDriverIsNeverKeptOpen()
