@@ -440,9 +440,9 @@ int main(int argc, char** argv)
     server.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     server.start(
         QStringLiteral("pulseaudio"),
-        {"-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no", "--log-level=error",
-         "-L", "module-null-sink sink_name=bench rate=48000 channels=2 format=s16le norewinds=1",
-         "-L",
+        {"-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no", "--no-cpu-limit",
+         "--log-level=error", "-L",
+         "module-null-sink sink_name=bench rate=48000 channels=2 format=s16le norewinds=1", "-L",
          QStringLiteral("module-native-protocol-unix socket=%1 auth-anonymous=1").arg(socket)});
     if (!server.waitForStarted(5000)) {
         fprintf(stderr, "pulseaudio did not start (Debian package pulseaudio)\n");
@@ -570,6 +570,9 @@ int main(int argc, char** argv)
         const double idleCpu = double(selfCpuNs(recorderThreads) - c0) / 1e10 * 100;
         const double serverCpu = double(cpuNs(serverPid) - sv0) / 1e10 * 100 - serverIdleBase;
         const bool openAfter = engine->isOutputOpen();
+        if (server.state() != QProcess::Running)
+            printf("  (the sound server ended during this run: %s)\n",
+                   qPrintable(server.errorString()));
 
         printf("%s\n", qPrintable(design.name()));
         printf("  press to first sample at the monitor, %zu presses: p50 %.2f ms, p99 %.2f ms, "
