@@ -441,7 +441,7 @@ int main(int argc, char** argv)
     server.start(
         QStringLiteral("pulseaudio"),
         {"-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no", "--no-cpu-limit",
-         "--log-level=error", "-L",
+         "--disable-shm=yes", "--log-level=error", "-L",
          "module-null-sink sink_name=bench rate=48000 channels=2 format=s16le norewinds=1", "-L",
          QStringLiteral("module-native-protocol-unix socket=%1 auth-anonymous=1").arg(socket)});
     if (!server.waitForStarted(5000)) {
