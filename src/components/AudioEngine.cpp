@@ -4,12 +4,48 @@
 
 #include <SDL.h>
 #include <algorithm>
+#include <atomic>
 #include <cstring>
 
 namespace {
 constexpr int kMixFrames = 512;
-constexpr int kDeviceSamples = 1024;
+
+std::mutex g_tuningMutex;
+CAudioEngine::Tuning g_tuning;
+std::atomic<CAudioEngine::MixObserver> g_observer{nullptr};
+
+qint64 steadyNs()
+{
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+// SDL's drivers that write a file or nothing at all run as fast as they are fed: a device of
+// theirs must never be kept open waiting.
+bool drivesRealDevice()
+{
+    const char* driver = SDL_GetCurrentAudioDriver();
+    return driver && strcmp(driver, "disk") != 0 && strcmp(driver, "dummy") != 0;
+}
 } // namespace
+
+void CAudioEngine::setTuning(const Tuning& tuning)
+{
+    std::lock_guard<std::mutex> lock(g_tuningMutex);
+    g_tuning = tuning;
+}
+
+CAudioEngine::Tuning CAudioEngine::tuning()
+{
+    std::lock_guard<std::mutex> lock(g_tuningMutex);
+    return g_tuning;
+}
+
+void CAudioEngine::setMixObserver(MixObserver observer)
+{
+    g_observer = observer;
+}
 
 std::shared_ptr<CAudioEngine> CAudioEngine::instance()
 {
@@ -44,7 +80,14 @@ CAudioEngine::CAudioEngine()
 CAudioEngine::~CAudioEngine()
 {
     {
-        std::lock_guard<std::mutex> lock(m_mutex);
+        std::unique_lock<std::mutex> lock(m_mutex);
+        // A sound fading out, or still in the server's buffer, plays out first (briefly).
+        if (m_device) {
+            m_awaitDrain = true;
+            m_wakeWorker.wait_for(lock, std::chrono::milliseconds(500), [this] {
+                return !m_device || (m_tails.empty() && m_silentFrames >= m_drainFrames);
+            });
+        }
         m_quit = true;
     }
     m_wakeWorker.notify_all();
@@ -75,9 +118,21 @@ void CAudioEngine::removeChannel(int channel)
     auto it = m_channels.find(channel);
     if (it == m_channels.end())
         return;
+    fadeOutHead(it->second);
     for (const auto& cue : it->second.queue)
         cue->state = Cue::Cancelled;
     m_channels.erase(it);
+}
+
+void CAudioEngine::fadeOutHead(Channel& channel)
+{
+    // A cue cut in the middle would end on a step, heard as a click: its next few
+    // milliseconds go on, fading to nothing.
+    if (!m_device || m_closing || channel.queue.empty())
+        return;
+    const std::shared_ptr<Cue>& head = channel.queue.front();
+    if (head->state == Cue::Ready && head->pos > 0 && head->pos < head->pcm.size())
+        m_tails.push_back(Tail{head, kFadeFrames});
 }
 
 quint64 CAudioEngine::enqueue(int channel, const QString& path)
@@ -93,6 +148,8 @@ quint64 CAudioEngine::enqueue(int channel, const QString& path)
         it->second.queue.push_back(cue);
         m_jobs.push_back(Job{cue, path});
         m_closeWanted = false;
+        m_closeAt.reset();
+        m_awaitDrain = false;
     }
     m_wakeWorker.notify_all();
     return serial;
@@ -105,6 +162,7 @@ void CAudioEngine::clear(int channel)
     if (it == m_channels.end())
         return;
     Channel& ch = it->second;
+    fadeOutHead(ch);
     for (const auto& cue : ch.queue)
         cue->state = Cue::Cancelled;
     ch.queue.clear();
@@ -149,8 +207,12 @@ bool CAudioEngine::allChannelsEmpty() const
 void CAudioEngine::run()
 {
     std::unique_lock<std::mutex> lock(m_mutex);
+    const auto ready = [this] { return m_quit || m_wake || !m_jobs.empty(); };
     for (;;) {
-        m_wakeWorker.wait(lock, [this] { return m_quit || m_wake || !m_jobs.empty(); });
+        if (m_closeAt)
+            m_wakeWorker.wait_until(lock, *m_closeAt, ready);
+        else
+            m_wakeWorker.wait(lock, ready);
         if (m_quit)
             return;
         m_wake = false;
@@ -212,12 +274,30 @@ void CAudioEngine::housekeeping(std::unique_lock<std::mutex>& lock)
         }
     }
 
-    if (m_closeWanted && m_device && allChannelsEmpty()) {
+    // A release waits for sounds cut short to fade out; the mixer wakes us when they have.
+    if (m_closeWanted && m_device && allChannelsEmpty() && m_tails.empty()) {
+        m_closeWanted = false;
+        const auto now = std::chrono::steady_clock::now();
+        const int linger = m_keepable ? std::max(0, tuning().lingerMs) : 0;
+        if (!m_closeAt)
+            m_closeAt = now + std::chrono::milliseconds(linger);
+    } else if (!m_device || !allChannelsEmpty()) {
+        m_closeWanted = false;
+        m_closeAt.reset();
+        m_awaitDrain = false;
+    }
+    if (m_closeAt && std::chrono::steady_clock::now() >= *m_closeAt) {
+        m_closeAt.reset();
+        m_awaitDrain = m_device && allChannelsEmpty() && m_tails.empty() && m_jobs.empty();
+    }
+    // Closing the stream throws away what the sound server has not played yet, so the last
+    // sound must be out first: the mixer wakes us once enough silence has followed it.
+    if (m_awaitDrain && m_silentFrames >= m_drainFrames) {
+        m_awaitDrain = false;
         closeDevice(lock);
         // Cues may have come while the device closed.
         m_wake = true;
     }
-    m_closeWanted = false;
 }
 
 bool CAudioEngine::openDevice(std::unique_lock<std::mutex>& lock)
@@ -229,7 +309,8 @@ bool CAudioEngine::openDevice(std::unique_lock<std::mutex>& lock)
     want.freq = CWavDecoder::kOutputRate;
     want.format = AUDIO_S16SYS;
     want.channels = CWavDecoder::kOutputChannels;
-    want.samples = kDeviceSamples;
+    const Tuning tuned = tuning();
+    want.samples = Uint16(std::clamp(tuned.deviceFrames, 64, 8192));
     want.callback = &CAudioEngine::deviceCallback;
     want.userdata = this;
     SDL_AudioSpec have{};
@@ -243,10 +324,17 @@ bool CAudioEngine::openDevice(std::unique_lock<std::mutex>& lock)
     // around the callback, and the callback takes ours.
     if (device)
         SDL_PauseAudioDevice(device, 0);
+    const bool keepable = device && drivesRealDevice();
     lock.lock();
     if (!device)
         return false;
     m_device = device;
+    m_keepable = keepable;
+    // The server queues about one device buffer and plays it out through its own latency:
+    // three buffers and 50 ms of silence after the last sound cover both.
+    m_drainFrames = 3 * int(have.samples) + CWavDecoder::kOutputRate / 20;
+    m_silentFrames = 0;
+    m_awaitDrain = false;
     return true;
 }
 
@@ -262,6 +350,7 @@ void CAudioEngine::closeDevice(std::unique_lock<std::mutex>& lock)
     lock.lock();
     m_device = 0;
     m_closing = false;
+    m_tails.clear();
 }
 
 void CAudioEngine::deviceCallback(void* userdata, uint8_t* stream, int len)
@@ -272,9 +361,15 @@ void CAudioEngine::deviceCallback(void* userdata, uint8_t* stream, int len)
 
 void CAudioEngine::mix(int16_t* out, int frames)
 {
+    const MixObserver observer = g_observer;
+    const qint64 startNs = observer ? steadyNs() : 0;
+    const int total = frames;
+    int cueStart = -1;
+    bool sounding = false;
     bool emptied = false;
     int32_t sum[kMixFrames * 2];
     std::unique_lock<std::mutex> lock(m_mutex);
+    int base = 0;
     while (frames > 0) {
         const int n = std::min(frames, kMixFrames);
         std::fill(sum, sum + n * 2, 0);
@@ -288,9 +383,12 @@ void CAudioEngine::mix(int16_t* out, int frames)
                         break; // still decoding: this channel waits
                     const size_t left = (cue.pcm.size() - cue.pos) / 2;
                     const int take = int(std::min<size_t>(left, size_t(n - done)));
+                    if (cue.pos == 0 && take > 0 && cueStart < 0)
+                        cueStart = base + done;
                     const int16_t* src = cue.pcm.data() + cue.pos;
                     for (int i = 0; i < take * 2; ++i)
                         sum[done * 2 + i] += src[i];
+                    sounding = sounding || take > 0;
                     cue.pos += size_t(take) * 2;
                     done += take;
                     if (cue.pos >= cue.pcm.size()) {
@@ -300,15 +398,45 @@ void CAudioEngine::mix(int16_t* out, int frames)
                     }
                 }
             }
+            for (Tail& tail : m_tails) {
+                Cue& cue = *tail.cue;
+                const size_t left = (cue.pcm.size() - cue.pos) / 2;
+                const int take = int(std::min<size_t>({left, size_t(n), size_t(tail.left)}));
+                const int16_t* src = cue.pcm.data() + cue.pos;
+                for (int i = 0; i < take; ++i) {
+                    const int32_t gain = tail.left - i - 1; // out of kFadeFrames
+                    sum[i * 2] += src[i * 2] * gain / kFadeFrames;
+                    sum[i * 2 + 1] += src[i * 2 + 1] * gain / kFadeFrames;
+                }
+                cue.pos += size_t(take) * 2;
+                tail.left = cue.pos >= cue.pcm.size() ? 0 : tail.left - take;
+                sounding = sounding || take > 0;
+            }
+            const size_t before = m_tails.size();
+            m_tails.erase(std::remove_if(m_tails.begin(), m_tails.end(),
+                                         [](const Tail& t) { return t.left <= 0; }),
+                          m_tails.end());
+            emptied = emptied || (before > 0 && m_tails.empty());
         }
         for (int i = 0; i < n * 2; ++i)
             out[i] = int16_t(std::clamp<int32_t>(sum[i], -32768, 32767));
         out += n * 2;
         frames -= n;
+        base += n;
+    }
+    if (sounding) {
+        m_silentFrames = 0;
+    } else {
+        const bool crossed =
+            m_silentFrames < m_drainFrames && m_silentFrames + total >= m_drainFrames;
+        m_silentFrames = std::min(m_silentFrames + total, 1 << 30);
+        emptied = emptied || (crossed && m_awaitDrain);
     }
     if (emptied)
         m_wake = true;
     lock.unlock();
     if (emptied)
         m_wakeWorker.notify_all();
+    if (observer)
+        observer(startNs, total, cueStart, sounding);
 }

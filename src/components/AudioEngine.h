@@ -2,12 +2,14 @@
 
 #include <QObject>
 #include <QString>
+#include <chrono>
 #include <condition_variable>
 #include <cstdint>
 #include <deque>
 #include <map>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <thread>
 #include <vector>
 
@@ -18,7 +20,15 @@
 //
 // The device is opened only while there is something to play and closed once every channel
 // is empty and an owner has said so from the UI thread (releaseIfIdle), so cues handed over
-// back to back from one UI call never see the device close between them.
+// back to back from one UI call never see the device close between them. It closes only once
+// the last sound has played out (closing a stream drops what the server still holds), and a
+// sound cut short by Stop or by its player going away fades out over 3 ms instead of ending
+// on a step.
+//
+// Opening per burst rather than keeping one stream open is deliberate: SDL cannot drop the
+// silence a running stream has queued in the sound server, so a cue handed to an open stream
+// waits behind up to a buffer of it, while a stream opened for the cue starts with it; and an
+// idle program then costs nothing. bench_audio measures both.
 //
 // The engine lives as long as someone holds it: instance() hands out the shared one, creating
 // it (and initialising SDL's audio subsystem) when none exists.
@@ -56,6 +66,29 @@ public:
     // True while the output device is open.
     bool isOutputOpen() const;
 
+    // How the output device is driven; the benchmark compares settings with it.
+    struct Tuning
+    {
+        // Frames per device buffer (SDL's samples); with PulseAudio this is also the stream's
+        // target length, so it bounds how much is queued ahead of a new cue.
+        int deviceFrames = 512;
+        // How long the device stays open after the last cue, so that the next press finds
+        // it running. Never with SDL's file-writing drivers, which would write at full speed.
+        int lingerMs = 0;
+    };
+    // The buffer size applies from the next device open on, the linger from the next release.
+    static void setTuning(const Tuning& tuning);
+    static Tuning tuning();
+
+    // Called from the device callback with its start time (steady clock, nanoseconds), the
+    // number of frames it fills, the frame at which a cue's first sample went out in it (-1
+    // when none did) and whether it carries any sound. For measurements only.
+    using MixObserver = void (*)(qint64 startNs, int frames, int cueStartFrame, bool sounding);
+    static void setMixObserver(MixObserver observer);
+
+    // Frames over which a sound cut short (Stop, a player going away) fades out.
+    static constexpr int kFadeFrames = 144;
+
 private:
     struct Cue
     {
@@ -84,6 +117,12 @@ private:
         std::shared_ptr<Cue> cue;
         QString path;
     };
+    // The rest of a cue that was cut short, fading out.
+    struct Tail
+    {
+        std::shared_ptr<Cue> cue;
+        int left = 0;
+    };
 
     CAudioEngine();
     void run();
@@ -91,6 +130,7 @@ private:
     bool openDevice(std::unique_lock<std::mutex>& lock);
     void closeDevice(std::unique_lock<std::mutex>& lock);
     bool allChannelsEmpty() const;
+    void fadeOutHead(Channel& channel);
     void mix(int16_t* out, int frames);
     static void deviceCallback(void* userdata, uint8_t* stream, int len);
 
@@ -100,6 +140,12 @@ private:
     std::map<int, Channel> m_channels;
     int m_nextChannel = 1;
     std::deque<Job> m_jobs;
+    std::vector<Tail> m_tails;
+    std::optional<std::chrono::steady_clock::time_point> m_closeAt;
+    bool m_keepable = false;   // the device now open may be kept open while idle
+    bool m_awaitDrain = false; // close once the last sound has played out
+    int m_silentFrames = 0;    // output since the last sound
+    int m_drainFrames = 0;
     uint32_t m_device = 0;
     bool m_closing = false; // the callback must leave the channels alone
     bool m_closeWanted = false;

@@ -520,6 +520,81 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(!engine->isOutputOpen(), 20000);
     }
 
+    void cutSoundFadesOut_data()
+    {
+        QTest::addColumn<bool>("destroy");
+        QTest::newRow("Stop") << false;
+        QTest::newRow("player destroyed") << true;
+    }
+
+    void cutSoundFadesOut()
+    {
+        // A sound stopped half-way must not end on a step (a click as the stream closes):
+        // it fades to nothing within a few milliseconds.
+        QFETCH(bool, destroy);
+        qputenv("SDL_DISKAUDIODELAY", "10");
+        const int level = 8000;
+        QVERIFY(TestApp::writeWav(path("long.wav"), 480000, level, 48000));
+        auto player = std::make_unique<CAudioManager>();
+        player->Play(path("long.wav"));
+        QTRY_VERIFY_WITH_TIMEOUT(soundingFrames(readRaw(outputFile())).size() > 4800 * 2, 20000);
+        if (destroy)
+            player.reset();
+        else
+            player->Stop();
+        QTRY_VERIFY_WITH_TIMEOUT(!outputOpen(), 20000);
+
+        const Samples out = readRaw(outputFile());
+        size_t first = out.size(), last = 0;
+        for (size_t i = 0; i < out.size(); i += 2) {
+            if (out[i] != 0) {
+                first = std::min(first, i);
+                last = i;
+            }
+        }
+        QVERIFY(first < last);
+        QVERIFY2(last / 2 < 480000 - 4800, "the sound was not cut short");
+        QVERIFY2(last + 2 < out.size(), "nothing followed the sound");
+        int steepest = 0;
+        for (size_t i = first + 2; i < out.size(); i += 2)
+            steepest = std::max(steepest, std::abs(out[i] - out[i - 2]));
+        QVERIFY2(steepest <= level / CAudioEngine::kFadeFrames + 1,
+                 qPrintable(QStringLiteral("a step of %1").arg(steepest)));
+        // The fade is short: full level until a few milliseconds before the end.
+        QCOMPARE(out[last - 2 * size_t(CAudioEngine::kFadeFrames)], int16_t(level));
+    }
+
+    void deviceStaysOpenUntilTheSoundHasPlayedOut()
+    {
+        // Closing a stream drops what the sound server still holds, so the output runs on
+        // with silence for three buffers and 50 ms after the last sound before it closes.
+        qputenv("SDL_DISKAUDIODELAY", "10");
+        QVERIFY(TestApp::writeWav(path("a.wav"), 4800, 1000, 48000));
+        QCOMPARE(soundingFrames(playAndCollect({path("a.wav")})).size(), size_t(4800) * 2);
+        const Samples out = readRaw(outputFile());
+        size_t after = 0;
+        while (after * 2 < out.size() && out[out.size() - 1 - after * 2] == 0)
+            ++after;
+        const size_t wanted = 3 * size_t(CAudioEngine::tuning().deviceFrames) + 2400;
+        QVERIFY2(after >= wanted, qPrintable(QStringLiteral("%1 of %2").arg(after).arg(wanted)));
+    }
+
+    void fileDriverIsNeverKeptOpen()
+    {
+        // Keeping the device open between presses is for a sound server; SDL's file driver
+        // would write silence at full speed for as long.
+        const CAudioEngine::Tuning before = CAudioEngine::tuning();
+        CAudioEngine::setTuning({before.deviceFrames, 600000});
+        QVERIFY(TestApp::writeWav(path("a.wav"), 480, 1000, 48000));
+        CAudioManager player;
+        QSignalSpy drained(&player, &CAudioManager::queueDrained);
+        player.Play(path("a.wav"));
+        QVERIFY(drained.wait(20000));
+        const bool closed = QTest::qWaitFor([] { return !outputOpen(); }, 10000);
+        CAudioEngine::setTuning(before);
+        QVERIFY(closed);
+    }
+
     void recordsTwoSeconds()
     {
         const Samples input = inputPattern(3 * 44100);

@@ -1,0 +1,610 @@
+// How soon a press is heard, measured where it is heard: starts a private PulseAudio server
+// with a null sink, records the sink's monitor, plays a short word through the program's own
+// player (CAudioManager on SDL's pulseaudio driver) at each press, and prints per engine
+// setting:
+//   - press (the Play call) to the first non-silent sample at the monitor, p50 / p99 / max,
+//     and the same above the server's floor (a click written straight into the sink);
+//   - press to the device callback that carries the cue's first sample (inside the process);
+//   - silent gaps inside played words (runs of >= 1 ms of silence at the monitor), words not
+//     heard intact, and callbacks that came late while a word played;
+//   - discontinuities (clicks) at the monitor: at word starts and ends, inside words, and
+//     for words stopped half-way (Stop), where the stream closes on a cut sound;
+//   - processor use of the process (without the recorder thread) and of the server while
+//     idle after the last press.
+//
+// Usage: bench_audio [--presses N] [--monitor-ms M] [--designs frames:lingerMs,...]
+//   defaults: 200 presses; designs 1024:0 256:0 1024:-1 256:-1 128:-1 256:3000
+//   (lingerMs -1 keeps the device open for the whole run); M, 1 by default, is the monitor
+//   recording's fragment in ms, which also caps how far ahead the null sink renders
+// Needs pulseaudio (Debian package pulseaudio) and libpulse-simple.
+
+#include "components/AudioEngine.h"
+#include "components/AudioManager.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QEventLoop>
+#include <QFile>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QTimer>
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <mutex>
+#include <pulse/error.h>
+#include <pulse/simple.h>
+#include <sndfile.h>
+#include <sys/syscall.h>
+#include <thread>
+#include <time.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+constexpr int kRate = 48000;
+constexpr int kWordFrames = 12000; // 250 ms
+constexpr int kGapFrames = 48;     // 1 ms of silence inside a word is a gap
+constexpr int kSilentLevel = 50;   // below this a sample counts as silent in a gap
+constexpr int kClickStep = 1500;   // the word's own steps stay below 700
+
+qint64 nowNs()
+{
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+double percentile(std::vector<double> v, double p)
+{
+    if (v.empty())
+        return NAN;
+    std::sort(v.begin(), v.end());
+    const size_t i = std::min(v.size() - 1, size_t(p * double(v.size() - 1) + 0.5));
+    return v[i];
+}
+
+// The word: a 440 Hz tone that never falls silent for a millisecond, starting and ending on
+// a small but non-zero level, so its steps are bounded and its first sample is audible.
+std::vector<int16_t> makeWord()
+{
+    std::vector<int16_t> w(kWordFrames);
+    const int ramp = 96;
+    for (int i = 0; i < kWordFrames; ++i) {
+        const int edge = std::min(i, kWordFrames - 1 - i);
+        const double g = edge >= ramp ? 1.0 : 0.02 + 0.98 * edge / ramp;
+        w[size_t(i)] = int16_t(std::lround(12000.0 * g * std::cos(2 * M_PI * 440.0 * i / kRate)));
+    }
+    return w;
+}
+
+bool writeWav(const QString& path, const std::vector<int16_t>& mono)
+{
+    SF_INFO info{};
+    info.samplerate = kRate;
+    info.channels = 1;
+    info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
+    SNDFILE* f = sf_open(QFile::encodeName(path).constData(), SFM_WRITE, &info);
+    if (!f)
+        return false;
+    sf_write_short(f, mono.data(), sf_count_t(mono.size()));
+    return sf_close(f) == 0;
+}
+
+// Records the monitor continuously; each read of 1 ms is stamped with its arrival time.
+class MonitorRecorder
+{
+public:
+    bool start(const char* server, int fragmentMs)
+    {
+        pa_sample_spec spec{PA_SAMPLE_S16LE, kRate, 2};
+        pa_buffer_attr attr{};
+        attr.maxlength = uint32_t(-1);
+        // The monitor's fragment size is also a latency request: the null sink renders no
+        // further ahead than its smallest request.
+        attr.fragsize = uint32_t(fragmentMs * 48 * 4);
+        int error = 0;
+        m_pa = pa_simple_new(server, "bench", PA_STREAM_RECORD, "bench.monitor", "monitor", &spec,
+                             nullptr, &attr, &error);
+        if (!m_pa) {
+            fprintf(stderr, "monitor: %s\n", pa_strerror(error));
+            return false;
+        }
+        m_thread = std::thread([this] { run(); });
+        while (m_tid == 0)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        return true;
+    }
+    void stop()
+    {
+        m_quit = true;
+        if (m_thread.joinable())
+            m_thread.join();
+        if (m_pa)
+            pa_simple_free(m_pa);
+        m_pa = nullptr;
+    }
+    pid_t tid() const { return m_tid; }
+    qint64 frames() const
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        return qint64(m_left.size());
+    }
+    // The time of frame i: the earliest arrival of any read near it, less the frames that
+    // arrived after i in that read. The null sink's clock is the monotonic clock, so the
+    // two do not drift; the least delayed read sets the offset.
+    double frameTimeNs(qint64 i) const
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        double best = 1e300;
+        const qint64 window = 3 * kRate;
+        auto lo = std::lower_bound(m_reads.begin(), m_reads.end(), i - window,
+                                   [](const Read& r, qint64 f) { return r.endFrame < f; });
+        for (auto it = lo; it != m_reads.end() && it->endFrame <= i + window; ++it)
+            best = std::min(best, double(it->arrivalNs) - double(it->endFrame) * 1e9 / kRate);
+        return best + double(i) * 1e9 / kRate;
+    }
+    qint64 frameAt(qint64 ns) const
+    {
+        // Two passes: the offset near the guessed frame.
+        qint64 guess;
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            if (m_reads.empty())
+                return 0;
+            const Read& last = m_reads.back();
+            guess = last.endFrame - (last.arrivalNs - ns) * kRate / 1000000000;
+        }
+        const double t0 = frameTimeNs(guess);
+        return guess + qint64(std::floor((double(ns) - t0) * kRate / 1e9));
+    }
+    std::vector<int16_t> slice(qint64 from, qint64 to) const
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        from = std::clamp<qint64>(from, 0, qint64(m_left.size()));
+        to = std::clamp<qint64>(to, from, qint64(m_left.size()));
+        return std::vector<int16_t>(m_left.begin() + from, m_left.begin() + to);
+    }
+
+private:
+    struct Read
+    {
+        qint64 endFrame;
+        qint64 arrivalNs;
+    };
+    void run()
+    {
+        m_tid = pid_t(syscall(SYS_gettid));
+        int16_t buf[48 * 2];
+        while (!m_quit) {
+            int error = 0;
+            if (pa_simple_read(m_pa, buf, sizeof buf, &error) < 0) {
+                fprintf(stderr, "monitor read: %s\n", pa_strerror(error));
+                return;
+            }
+            const qint64 t = nowNs();
+            std::lock_guard<std::mutex> lock(m_mutex);
+            for (int i = 0; i < 48; ++i)
+                m_left.push_back(buf[i * 2]);
+            m_reads.push_back(Read{qint64(m_left.size()), t});
+        }
+    }
+
+    pa_simple* m_pa = nullptr;
+    std::thread m_thread;
+    std::atomic<bool> m_quit{false};
+    std::atomic<pid_t> m_tid{0};
+    mutable std::mutex m_mutex;
+    std::vector<int16_t> m_left;
+    std::vector<Read> m_reads;
+};
+
+// What the device callback reports.
+struct CallbackLog
+{
+    std::mutex mutex;
+    qint64 armedAfterNs = 0;
+    qint64 cueStartNs = 0; // first callback after armedAfterNs carrying a cue start
+    qint64 lastNs = 0;
+    int lastFrames = 0;
+    bool lastSounding = false;
+    int late = 0;
+} g_log;
+
+void observe(qint64 startNs, int frames, int cueStartFrame, bool sounding)
+{
+    std::lock_guard<std::mutex> lock(g_log.mutex);
+    if (cueStartFrame >= 0 && g_log.cueStartNs == 0 && startNs >= g_log.armedAfterNs)
+        g_log.cueStartNs = startNs;
+    // While a word plays, a callback that comes more than 5 ms after the previous buffer's
+    // worth of time risks running the server dry.
+    if (g_log.lastSounding && sounding && g_log.lastNs > 0) {
+        const qint64 due = g_log.lastNs + qint64(g_log.lastFrames) * 1000000000 / kRate;
+        if (startNs > due + 5000000)
+            ++g_log.late;
+    }
+    g_log.lastNs = startNs;
+    g_log.lastFrames = frames;
+    g_log.lastSounding = sounding;
+}
+
+QStringList threadsOf(const QString& pid)
+{
+    return QDir(QStringLiteral("/proc/%1/task").arg(pid))
+        .entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+}
+
+// Processor time of this process in nanoseconds, threads that have ended included, less the
+// listed threads' own.
+qint64 selfCpuNs(const QStringList& less)
+{
+    timespec ts{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
+    qint64 sum = qint64(ts.tv_sec) * 1000000000 + ts.tv_nsec;
+    for (const QString& tid : less) {
+        QFile f(QStringLiteral("/proc/self/task/%1/schedstat").arg(tid));
+        if (f.open(QIODevice::ReadOnly))
+            sum -= f.readAll().split(' ').value(0).toLongLong();
+    }
+    return sum;
+}
+
+// Processor time in nanoseconds of the threads of a process, but those listed.
+qint64 cpuNs(const QString& pid, const QStringList& skip = {})
+{
+    qint64 sum = 0;
+    for (const QString& tid : threadsOf(pid)) {
+        if (skip.contains(tid))
+            continue;
+        QFile f(QStringLiteral("/proc/%1/task/%2/schedstat").arg(pid, tid));
+        if (f.open(QIODevice::ReadOnly))
+            sum += f.readAll().split(' ').value(0).toLongLong();
+    }
+    return sum;
+}
+
+void pump(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+bool waitDrained(CAudioManager& player, int ms)
+{
+    if (!player.isPlaying())
+        return true;
+    QEventLoop loop;
+    QObject::connect(&player, &CAudioManager::queueDrained, &loop, &QEventLoop::quit);
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+    return !player.isPlaying();
+}
+
+struct Heard
+{
+    bool found = false;
+    double latencyMs = 0;
+    int gaps = 0;
+    bool intact = false;
+    int startClicks = 0, innerClicks = 0, endClicks = 0;
+};
+
+// Finds the word that a press at pressNs started, in the monitor recording.
+Heard analyse(const MonitorRecorder& rec, qint64 pressNs, const std::vector<int16_t>& word,
+              int expectFrames)
+{
+    Heard h;
+    const qint64 p = rec.frameAt(pressNs);
+    const qint64 from = p - kRate / 100;
+    const std::vector<int16_t> s = rec.slice(from, p + kRate);
+    size_t first = 0;
+    while (first < s.size() && s[first] == 0)
+        ++first;
+    if (first >= s.size())
+        return h;
+    h.found = true;
+    h.latencyMs = (rec.frameTimeNs(from + qint64(first)) - double(pressNs)) / 1e6;
+    // The end: the last sound before 100 ms of silence.
+    size_t end = first, quiet = 0;
+    for (size_t i = first; i < s.size() && quiet < size_t(kRate / 10); ++i) {
+        if (std::abs(s[i]) >= kSilentLevel) {
+            end = i + 1;
+            quiet = 0;
+        } else {
+            ++quiet;
+        }
+    }
+    for (size_t i = first, run = 0; i < end; ++i) {
+        run = std::abs(s[i]) < kSilentLevel ? run + 1 : 0;
+        if (run == size_t(kGapFrames))
+            ++h.gaps;
+    }
+    if (qEnvironmentVariableIsSet("BENCH_AUDIO_DUMP")) {
+        static int n = 0;
+        QFile f(
+            QStringLiteral("%1/word%2.raw").arg(qEnvironmentVariable("BENCH_AUDIO_DUMP")).arg(n++));
+        if (f.open(QIODevice::WriteOnly))
+            f.write(reinterpret_cast<const char*>(s.data() + first), qint64(end - first) * 2);
+    }
+    h.intact = expectFrames == kWordFrames && first + word.size() <= s.size() &&
+               std::equal(word.begin(), word.end(), s.begin() + std::ptrdiff_t(first));
+    const size_t lo = first > 0 ? first - 1 : 0;
+    for (size_t i = lo + 1; i < std::min(s.size(), end + 480); ++i) {
+        if (std::abs(int(s[i]) - int(s[i - 1])) > kClickStep) {
+            if (i < first + 240)
+                ++h.startClicks;
+            else if (i + 240 > first + size_t(expectFrames))
+                ++h.endClicks;
+            else
+                ++h.innerClicks;
+        }
+    }
+    return h;
+}
+
+struct Design
+{
+    int frames;
+    int lingerMs; // -1: open for the whole run
+    QString name() const
+    {
+        if (lingerMs < 0)
+            return QStringLiteral("kept open, %1-frame buffer").arg(frames);
+        if (lingerMs == 0)
+            return QStringLiteral("opened per burst, %1-frame buffer").arg(frames);
+        return QStringLiteral("per burst, kept %1 ms, %2-frame buffer").arg(lingerMs).arg(frames);
+    }
+};
+
+// Clicks written straight into the sink through a stream that waits (prebuffers) for the
+// whole click: the server's own time from a write to the monitor.
+std::vector<double> measureFloor(const char* server, MonitorRecorder& rec, int count)
+{
+    std::vector<double> out;
+    pa_sample_spec spec{PA_SAMPLE_S16LE, kRate, 2};
+    const int clickFrames = 240;
+    pa_buffer_attr attr{};
+    attr.maxlength = uint32_t(-1);
+    attr.tlength = clickFrames * 4;
+    attr.prebuf = clickFrames * 4;
+    attr.minreq = uint32_t(-1);
+    int error = 0;
+    pa_simple* pa = pa_simple_new(server, "bench", PA_STREAM_PLAYBACK, "bench", "floor", &spec,
+                                  nullptr, &attr, &error);
+    if (!pa) {
+        fprintf(stderr, "floor stream: %s\n", pa_strerror(error));
+        return out;
+    }
+    std::vector<int16_t> click(size_t(clickFrames) * 2, 8000);
+    auto* rng = QRandomGenerator::global();
+    for (int i = 0; i < count; ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(80 + rng->bounded(60)));
+        const qint64 t = nowNs();
+        pa_simple_write(pa, click.data(), click.size() * 2, &error);
+        std::this_thread::sleep_for(std::chrono::milliseconds(60));
+        const qint64 p = rec.frameAt(t);
+        const std::vector<int16_t> s = rec.slice(p - kRate / 100, p + kRate / 10);
+        for (size_t k = 0; k < s.size(); ++k) {
+            if (s[k] != 0) {
+                out.push_back((rec.frameTimeNs(p - kRate / 100 + qint64(k)) - double(t)) / 1e6);
+                break;
+            }
+        }
+    }
+    pa_simple_free(pa);
+    return out;
+}
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    int presses = 200;
+    int monitorMs = 1;
+    std::vector<Design> designs = {{1024, 0}, {256, 0},  {1024, -1},
+                                   {256, -1}, {128, -1}, {256, 3000}};
+    const QStringList args = app.arguments();
+    for (int i = 1; i + 1 < args.size(); ++i) {
+        if (args[i] == QLatin1String("--presses"))
+            presses = std::max(10, args[i + 1].toInt());
+        if (args[i] == QLatin1String("--monitor-ms"))
+            monitorMs = std::clamp(args[i + 1].toInt(), 1, 100);
+        if (args[i] == QLatin1String("--designs")) {
+            designs.clear();
+            for (const QString& d : args[i + 1].split(',')) {
+                const QStringList parts = d.split(':');
+                designs.push_back({parts.value(0).toInt(), parts.value(1).toInt()});
+            }
+        }
+    }
+
+    // A private server: its own runtime folder, no configuration script, a null sink.
+    QTemporaryDir dir(QDir::tempPath() + QStringLiteral("/bench-audio-XXXXXX"));
+    QFile::setPermissions(dir.path(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    const QString socket = dir.filePath(QStringLiteral("native"));
+    QProcess server;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("HOME"), dir.path());
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), dir.path());
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.filePath(QStringLiteral("config")));
+    env.insert(QStringLiteral("PULSE_RUNTIME_PATH"), dir.filePath(QStringLiteral("runtime")));
+    env.insert(QStringLiteral("PULSE_STATE_PATH"), dir.filePath(QStringLiteral("state")));
+    env.remove(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"));
+    server.setProcessEnvironment(env);
+    server.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    server.start(
+        QStringLiteral("pulseaudio"),
+        {"-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no", "--no-cpu-limit",
+         "--disable-shm=yes", "--log-level=error", "-L",
+         "module-null-sink sink_name=bench rate=48000 channels=2 format=s16le norewinds=1", "-L",
+         QStringLiteral("module-native-protocol-unix socket=%1 auth-anonymous=1").arg(socket)});
+    if (!server.waitForStarted(5000)) {
+        fprintf(stderr, "pulseaudio did not start (Debian package pulseaudio)\n");
+        return 1;
+    }
+    const QByteArray serverName = "unix:" + QFile::encodeName(socket);
+    qputenv("PULSE_SERVER", serverName);
+    qputenv("SDL_AUDIODRIVER", "pulseaudio");
+
+    MonitorRecorder rec;
+    bool up = false;
+    for (int i = 0; i < 100 && !up; ++i) {
+        if (QFile::exists(socket))
+            up = rec.start(serverName.constData(), monitorMs);
+        if (!up)
+            QThread::msleep(50);
+    }
+    if (!up) {
+        fprintf(stderr, "could not record the null sink's monitor\n");
+        return 1;
+    }
+    const QString serverPid = QString::number(server.processId());
+    // The recorder's threads are the measurement's, not the program's.
+    QStringList recorderThreads = threadsOf(QStringLiteral("self"));
+    recorderThreads.removeAll(QString::number(getpid()));
+    QThread::msleep(500);
+
+    // The server's idle cost with only the recorder attached, to set against the designs.
+    const qint64 s0 = cpuNs(serverPid);
+    QThread::msleep(3000);
+    const double serverIdleBase = double(cpuNs(serverPid) - s0) / 3e9 * 100;
+
+    const std::vector<double> floor = measureFloor(serverName.constData(), rec, 60);
+    const double floorP50 = percentile(floor, 0.5);
+    printf("load average at start: ");
+    {
+        QFile f(QStringLiteral("/proc/loadavg"));
+        if (f.open(QIODevice::ReadOnly))
+            printf("%s", f.readAll().constData());
+    }
+    printf("server floor (click straight into the sink), %zu clicks: p50 %.2f ms, p99 %.2f ms\n",
+           floor.size(), floorP50, percentile(floor, 0.99));
+    printf("server processor use with only the recorder attached: %.3f %% of a core\n\n",
+           serverIdleBase);
+
+    const std::vector<int16_t> word = makeWord();
+    const QString wordPath = dir.filePath(QStringLiteral("word.wav"));
+    writeWav(wordPath, word);
+    CAudioEngine::setMixObserver(&observe);
+    const std::shared_ptr<CAudioEngine> engine = CAudioEngine::instance();
+    auto* rng = QRandomGenerator::global();
+
+    for (const Design& design : designs) {
+        CAudioEngine::setTuning(
+            {design.frames, design.lingerMs < 0 ? 24 * 3600 * 1000 : design.lingerMs});
+        std::vector<double> atMonitor, inCallback;
+        int gaps = 0, notIntact = 0, missing = 0, startClicks = 0, innerClicks = 0, endClicks = 0;
+        {
+            std::lock_guard<std::mutex> lock(g_log.mutex);
+            g_log.late = 0;
+        }
+        CAudioManager player;
+        for (int i = 0; i < presses; ++i) {
+            // A child's pace: the view takes the next press once the word is over.
+            pump(150 + int(rng->bounded(450)));
+            const qint64 t = nowNs();
+            {
+                std::lock_guard<std::mutex> lock(g_log.mutex);
+                g_log.armedAfterNs = t;
+                g_log.cueStartNs = 0;
+            }
+            player.Play(wordPath);
+            waitDrained(player, 5000);
+            {
+                std::lock_guard<std::mutex> lock(g_log.mutex);
+                if (g_log.cueStartNs)
+                    inCallback.push_back(double(g_log.cueStartNs - t) / 1e6);
+            }
+            pump(120);
+            const Heard h = analyse(rec, t, word, kWordFrames);
+            if (!h.found) {
+                ++missing;
+                continue;
+            }
+            atMonitor.push_back(h.latencyMs);
+            gaps += h.gaps;
+            notIntact += h.intact ? 0 : 1;
+            startClicks += h.startClicks;
+            innerClicks += h.innerClicks;
+            endClicks += h.endClicks;
+        }
+        int late = 0;
+        {
+            std::lock_guard<std::mutex> lock(g_log.mutex);
+            late = g_log.late;
+        }
+
+        // Words stopped half-way: the sound is cut and the stream closes behind it.
+        int stopClicks = 0, stopped = 0;
+        for (int i = 0; i < 20; ++i) {
+            pump(200);
+            const qint64 t = nowNs();
+            player.Play(wordPath);
+            pump(100);
+            player.Stop();
+            pump(250);
+            const qint64 p = rec.frameAt(t);
+            const std::vector<int16_t> s = rec.slice(p, p + kRate / 2);
+            bool any = false;
+            for (size_t k = 1; k < s.size(); ++k) {
+                any = any || s[k] != 0;
+                if (std::abs(int(s[k]) - int(s[k - 1])) > kClickStep) {
+                    ++stopClicks;
+                    break;
+                }
+            }
+            stopped += any ? 1 : 0;
+        }
+
+        // Idle: from half a second after the last press, ten seconds.
+        pump(500);
+        const qint64 c0 = selfCpuNs(recorderThreads);
+        const qint64 sv0 = cpuNs(serverPid);
+        pump(10000);
+        const double idleCpu = double(selfCpuNs(recorderThreads) - c0) / 1e10 * 100;
+        const double serverCpu = double(cpuNs(serverPid) - sv0) / 1e10 * 100 - serverIdleBase;
+        const bool openAfter = engine->isOutputOpen();
+        if (server.state() != QProcess::Running)
+            printf("  (the sound server ended during this run: %s)\n",
+                   qPrintable(server.errorString()));
+
+        printf("%s\n", qPrintable(design.name()));
+        printf("  press to first sample at the monitor, %zu presses: p50 %.2f ms, p99 %.2f ms, "
+               "max %.2f ms\n",
+               atMonitor.size(), percentile(atMonitor, 0.5), percentile(atMonitor, 0.99),
+               percentile(atMonitor, 1.0));
+        printf("    above the server's floor: p50 %.2f ms, p99 %.2f ms\n",
+               percentile(atMonitor, 0.5) - floorP50, percentile(atMonitor, 0.99) - floorP50);
+        printf("  press to the callback carrying the first sample: p50 %.2f ms, p99 %.2f ms, "
+               "max %.2f ms\n",
+               percentile(inCallback, 0.5), percentile(inCallback, 0.99),
+               percentile(inCallback, 1.0));
+        printf("  silent gaps inside words: %d; words not heard intact: %d; not heard: %d; "
+               "late callbacks: %d\n",
+               gaps, notIntact, missing, late);
+        printf("  clicks at word start / inside / at end: %d / %d / %d; words stopped "
+               "half-way with a click: %d of %d\n",
+               startClicks, innerClicks, endClicks, stopClicks, stopped);
+        printf("  idle processor use over 10 s: process %.3f %% of a core, server %+.3f %% "
+               "(device %s afterwards)\n\n",
+               idleCpu, serverCpu, openAfter ? "still open" : "closed");
+        fflush(stdout);
+        // Close a kept-open device before the next setting.
+        CAudioEngine::setTuning({design.frames, 0});
+        player.Play(wordPath);
+        waitDrained(player, 5000);
+        for (int i = 0; i < 50 && engine->isOutputOpen(); ++i)
+            pump(100);
+    }
+    CAudioEngine::setMixObserver(nullptr);
+    rec.stop();
+    server.terminate();
+    server.waitForFinished(5000);
+    return 0;
+}
