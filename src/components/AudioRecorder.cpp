@@ -2,17 +2,15 @@
 
 #include "components/AudioEngine.h"
 #include "components/SoundTrim.h"
+#include "components/WavFile.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryFile>
 #include <SDL.h>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <sndfile.h>
 
 namespace {
 std::atomic<bool> g_recording{false};
@@ -181,44 +179,16 @@ void CAudioRecorder::run()
 
 bool CAudioRecorder::writeWav(const std::vector<int16_t>& samples)
 {
-    const QFileInfo target(m_path);
-    const QDir folder = target.absoluteDir();
-    if (m_path.isEmpty() || !folder.exists() || target.isDir())
+    const QString tempPath = WavFile::writeBeside(m_path, samples, kRate);
+    if (tempPath.isEmpty())
         return false;
-
-    // A unique name beside the target, so that the rename stays within one file system.
-    QString tempPath;
-    {
-        QTemporaryFile temp(folder.filePath(QStringLiteral(".%1.XXXXXX").arg(target.fileName())));
-        temp.setAutoRemove(false);
-        if (!temp.open())
-            return false;
-        tempPath = temp.fileName();
-    }
-    const QByteArray tempName = QFile::encodeName(tempPath);
-
-    SF_INFO info{};
-    info.samplerate = kRate;
-    info.channels = 1;
-    info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
-    bool written = false;
-    if (SNDFILE* file = sf_open(tempName.constData(), SFM_WRITE, &info)) {
-        const sf_count_t frames = sf_count_t(samples.size());
-        written = sf_writef_short(file, samples.data(), frames) == frames;
-        if (written)
-            sf_write_sync(file);
-        written = sf_close(file) == 0 && written;
-    }
-    if (written) {
-        const QFileDevice::Permissions permissions =
-            target.exists() ? QFile::permissions(m_path)
-                            : QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                  QFileDevice::ReadGroup | QFileDevice::ReadOther;
-        QFile::setPermissions(tempPath, permissions);
-        // rename() replaces the old file in one step.
-        written = std::rename(tempName.constData(), QFile::encodeName(m_path).constData()) == 0;
-    }
-    if (!written)
-        QFile::remove(tempPath);
-    return written;
+    // A replaced recording keeps the permissions the old file had.
+    if (QFileInfo::exists(m_path))
+        QFile::setPermissions(tempPath, QFile::permissions(m_path));
+    // rename() replaces the old file in one step.
+    if (std::rename(QFile::encodeName(tempPath).constData(),
+                    QFile::encodeName(m_path).constData()) == 0)
+        return true;
+    QFile::remove(tempPath);
+    return false;
 }

@@ -3,14 +3,13 @@
 #include "components/AudioManager.h"
 #include "components/SoundTrim.h"
 #include "components/SpeechVoice.h"
+#include "components/WavFile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryFile>
 #include <atomic>
 #include <chrono>
-#include <sndfile.h>
 #include <unistd.h>
 
 namespace {
@@ -116,34 +115,14 @@ bool CStarterVoice::writeIfFree(const QString& path, const QString& word, CSpeec
         return false;
     SoundTrim::normalise(samples);
 
-    QString tempPath;
-    {
-        QTemporaryFile temp(folder.filePath(QStringLiteral(".%1.XXXXXX").arg(target.fileName())));
-        temp.setAutoRemove(false);
-        if (!temp.open())
-            return false;
-        tempPath = temp.fileName();
-    }
-    const QByteArray tempName = QFile::encodeName(tempPath);
-    SF_INFO info{};
-    info.samplerate = voice.sampleRate();
-    info.channels = 1;
-    info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
-    bool written = false;
-    if (SNDFILE* file = sf_open(tempName.constData(), SFM_WRITE, &info)) {
-        const sf_count_t frames = sf_count_t(samples.size());
-        written = sf_writef_short(file, samples.data(), frames) == frames;
-        if (written)
-            sf_write_sync(file);
-        written = sf_close(file) == 0 && written;
-    }
-    QFile::setPermissions(tempPath, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                        QFileDevice::ReadGroup | QFileDevice::ReadOther);
+    const QString tempPath = WavFile::writeBeside(path, samples, voice.sampleRate());
+    if (tempPath.isEmpty())
+        return false;
     // link() never replaces a file: a recording that appeared meanwhile is kept. The check
     // for another letter case is repeated just before.
-    if (written)
-        written = CAudioManager::resolvePath(path).isEmpty() &&
-                  ::link(tempName.constData(), QFile::encodeName(path).constData()) == 0;
+    const bool written =
+        CAudioManager::resolvePath(path).isEmpty() &&
+        ::link(QFile::encodeName(tempPath).constData(), QFile::encodeName(path).constData()) == 0;
     QFile::remove(tempPath);
     return written;
 }
