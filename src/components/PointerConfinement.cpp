@@ -1,6 +1,8 @@
 #include "components/PointerConfinement.h"
 
 #include "components/X11Connection.h"
+#include "components/lock/WaylandPointerConfinement.h"
+#include "components/lock/WaylandSurface.h"
 
 #include <QWidget>
 #include <QWindow>
@@ -19,7 +21,12 @@ CPointerConfinement::~CPointerConfinement()
 
 bool CPointerConfinement::isSupported()
 {
-    return x11Connection() != nullptr;
+    return x11Connection() != nullptr || onWayland();
+}
+
+bool CPointerConfinement::isHeld() const
+{
+    return m_wayland ? m_wayland->isConfined() : m_bHeld;
 }
 
 void CPointerConfinement::confine(QWidget* window, const QRect& area)
@@ -27,6 +34,13 @@ void CPointerConfinement::confine(QWidget* window, const QRect& area)
     xcb_connection_t* c = x11Connection();
     m_window = window;
     m_area = area;
+    if (!c && window && onWayland()) {
+        // The compositor confines to the surface, which spans the frame's own screen.
+        if (!m_wayland)
+            m_wayland = std::make_unique<CWaylandPointerConfinement>();
+        m_wayland->confine(window->window()->windowHandle());
+        return;
+    }
     if (!c || !window)
         return;
     const qreal ratio = window->devicePixelRatioF();
@@ -85,6 +99,8 @@ bool CPointerConfinement::grab()
 void CPointerConfinement::release()
 {
     m_renew.stop();
+    if (m_wayland)
+        m_wayland->release();
     xcb_connection_t* c = x11Connection();
     if (c) {
         if (m_bHeld)

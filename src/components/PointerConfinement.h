@@ -3,8 +3,10 @@
 #include <QElapsedTimer>
 #include <QRect>
 #include <QTimer>
+#include <memory>
 #include <xcb/xcb.h>
 
+class CWaylandPointerConfinement;
 class QWidget;
 
 // Keeps the pointer inside the program's full-screen windows. On X11: an active pointer grab
@@ -13,8 +15,9 @@ class QWidget;
 // The grab is renewed ten times a second and after each input event (renewSoon): a popup of
 // the toolkit releases it, another client may have held the pointer when it was first asked
 // for, and the X server drops the confinement (not the grab) when another client merely asks
-// for the pointer, as a window manager does while keys and clicks arrive. Without X11 it does
-// nothing and says so.
+// for the pointer, as a window manager does while keys and clicks arrive. On Wayland the
+// compositor's pointer constraints keep it in the frame's surface (CWaylandPointerConfinement).
+// Elsewhere it does nothing and says so.
 class CPointerConfinement
 {
 public:
@@ -33,7 +36,7 @@ public:
 
     bool isActive() const { return m_window != nullptr; }
     // Whether the server granted the grab the last time it was asked.
-    bool isHeld() const { return m_bHeld; }
+    bool isHeld() const;
     // Whether this desktop lets the program confine the pointer at all.
     static bool isSupported();
 
@@ -46,4 +49,5 @@ private:
     bool m_bHeld = false;
     QTimer m_renew;
     QElapsedTimer m_sinceRenew;
+    std::unique_ptr<CWaylandPointerConfinement> m_wayland;
 };

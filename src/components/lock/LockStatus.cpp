@@ -55,6 +55,14 @@ void CLockStatus::report(const QString& source, const Entry& entry)
     Q_EMIT changed();
 }
 
+void CLockStatus::forget(const QString& source)
+{
+    if (m_entries.remove(source) == 0)
+        return;
+    qCDebug(lcLock) << source << "gone ->" << text();
+    Q_EMIT changed();
+}
+
 void CLockStatus::clear()
 {
     if (m_entries.isEmpty())
@@ -98,18 +106,27 @@ QString CLockStatus::text() const
         return prefix + tr("not available on this desktop (no keyboard lock on this platform)");
 
     QStringList held;
-    for (Part part : {Part::Keyboard, Part::ServerKeys, Part::SleepKeys, Part::Blanking}) {
+    for (Part part :
+         {Part::Keyboard, Part::ServerKeys, Part::SleepKeys, Part::Blanking, Part::Pointer}) {
         const Entry* e = best(part);
         if (e && e->state == State::Held)
             held << e->label;
     }
     const QString list = held.join(QStringLiteral(", "));
+    // Full screen asked for the pointer to stay in and the desktop does not keep it there.
+    QString pointer;
+    if (const Entry* e = best(Part::Pointer)) {
+        if (e->state == State::Unavailable)
+            pointer = tr("; pointer not held on this desktop (%1)").arg(e->why);
+        else if (e->state == State::Refused)
+            pointer = tr("; pointer not held (%1)").arg(e->why);
+    }
 
     switch (keyboard->state) {
     case State::Held:
         if (m_on)
-            return prefix + tr("on (%1)").arg(list);
-        return prefix + tr("paused (in play: %1)").arg(list);
+            return prefix + tr("on (%1)").arg(list) + pointer;
+        return prefix + tr("paused (in play: %1)").arg(list) + pointer;
     case State::Waiting:
     case State::Refused:
     case State::Unavailable:
@@ -124,5 +141,5 @@ QString CLockStatus::text() const
         line += tr("waiting (%1)").arg(keyboard->why);
     if (!held.isEmpty())
         line += tr("; %1").arg(list);
-    return line;
+    return line + pointer;
 }

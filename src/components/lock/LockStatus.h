@@ -20,7 +20,8 @@ public:
         Keyboard,
         ServerKeys,
         SleepKeys,
-        Blanking
+        Blanking,
+        Pointer // kept inside the full-screen windows
     };
     enum class State
     {
@@ -45,6 +46,9 @@ public:
 
     // What the source `source` last saw. Emits changed() when this differs from before.
     void report(const QString& source, const Entry& entry);
+    // Takes out what `source` reported (it no longer asks for anything). Emits changed() when
+    // there was something.
+    void forget(const QString& source);
     // Forgets everything reported (used where the program starts over, and by tests).
     void clear();
 
