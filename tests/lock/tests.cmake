@@ -15,3 +15,10 @@ if(TARGET tst_lockinhibitors)
   target_compile_definitions(tst_lockinhibitors PRIVATE
     LOCK_DBUS_STANDIN="$<TARGET_FILE:lock_dbus_standin>")
 endif()
+
+# Full screen keeps the pointer in on Wayland (sway nested in Xvfb, as the unprivileged user).
+add_test(NAME lock_wayland_pointer
+  COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/wayland-pointer.sh $<TARGET_FILE:pommelot>
+          ${PROJECT_SOURCE_DIR}/tools)
+set_tests_properties(lock_wayland_pointer PROPERTIES LABELS "e2e" TIMEOUT 90
+  ENVIRONMENT "ASAN_OPTIONS=detect_leaks=0")
