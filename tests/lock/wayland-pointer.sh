@@ -5,7 +5,9 @@
 #  - full screen confines the seat's pointer to the frame's own surface, persistently;
 #  - the compositor's "confined" shows in the status as "pointer kept in";
 #  - leaving full screen (the parent's Ctrl+Alt+Q hold) destroys the confinement and takes
-#    the entry out of the status.
+#    the entry out of the status;
+#  - under headless sway, whose seat has no pointer, the program asks for none (that would end
+#    its connection), keeps running, and the status says the pointer is not held.
 #   wayland-pointer.sh PROGRAM TOOLS_DIR
 set -euo pipefail
 
@@ -26,10 +28,48 @@ if [ "${1:-}" = "--as-test-user" ]; then
     wait 2>/dev/null || true
   }
   trap cleanup EXIT
+  : > "$stage/sway.config"
+
+  # First a seat without a pointer: headless sway.
+  mkdir -m 0700 "$stage/headless"
+  XDG_RUNTIME_DIR="$stage/headless" WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 \
+    WLR_RENDERER=pixman sway -c "$stage/sway.config" > "$stage/sway-headless.log" 2>&1 &
+  sway_pid=$!
+  socket=
+  for _ in $(seq 100); do
+    socket=$(ls "$stage/headless" 2>/dev/null | grep -E '^wayland-[0-9]+$' | head -n1 || true)
+    [ -n "$socket" ] && break
+    sleep 0.1
+  done
+  [ -n "$socket" ] || fail "headless sway did not start"
+  log="$stage/headless.log"
+  XDG_RUNTIME_DIR="$stage/headless" WAYLAND_DISPLAY=$socket WAYLAND_DEBUG=client \
+    QT_LOGGING_RULES="pommelot.lock.debug=true" SDL_AUDIODRIVER=disk SDL_DISKAUDIODELAY=0 \
+    SDL_DISKAUDIOFILE="$stage/out.raw" "$stage/program/pommelot" --play-session > "$log" 2>&1 &
+  program_pid=$!
+  ok=no
+  for _ in $(seq 100); do
+    grep -q 'Keyboard lock: [^"]*; pointer not held on this desktop (the desktop has no pointer)' \
+      "$log" && ok=yes && break
+    sleep 0.1
+  done
+  [ "$ok" = yes ] || fail "without a pointer on the seat, the status does not say it is not held"
+  sleep 1
+  kill -0 "$program_pid" 2>/dev/null || fail "the program ended on a seat without a pointer"
+  grep -q -- '-> wl_seat@[0-9]*\.get_pointer(' "$log" && fail "asked a seat without a pointer for it"
+  grep -q 'confine_pointer(' "$log" && fail "asked to confine a pointer the seat does not have"
+  kill "$program_pid"
+  wait "$program_pid" 2>/dev/null || true
+  program_pid=
+  kill "$sway_pid"
+  wait "$sway_pid" 2>/dev/null || true
+  sway_pid=
+  log="$stage/program.log"
+
+  # Then sway nested in Xvfb, its seat with a pointer.
   for _ in $(seq 100); do [ -s "$stage/display" ] && break; sleep 0.05; done
   [ -s "$stage/display" ] || fail "Xvfb did not start"
   export DISPLAY=":$(cat "$stage/display")"
-  : > "$stage/sway.config"
   WLR_BACKENDS=x11 WLR_X11_OUTPUTS=1 WLR_RENDERER=pixman \
     sway -c "$stage/sway.config" > "$stage/sway.log" 2>&1 &
   sway_pid=$!
@@ -91,7 +131,7 @@ if [ "${1:-}" = "--as-test-user" ]; then
   grep -q -- "-> $confined\.destroy()" "$log" || fail "leaving full screen kept the confinement"
   grep -q -- "-> $pointer\.release()" "$log" || fail "leaving full screen kept the pointer object"
   grep -q '"wayland-pointer" gone' "$log" || fail "the status still reports the pointer"
-  echo "PASS: full screen confined the pointer to $surface, the status showed it, leaving gave it back"
+  echo "PASS: no pointer asked of a pointerless seat; full screen confined the pointer to $surface, the status showed it, leaving gave it back"
   exit 0
 fi
 
