@@ -37,6 +37,10 @@ Entry blanking(State s)
 {
     return {Part::Blanking, s, QStringLiteral("screen kept on"), QStringLiteral("no service")};
 }
+Entry pointer(State s, const QString& why = {})
+{
+    return {Part::Pointer, s, QStringLiteral("pointer kept in"), why};
+}
 } // namespace
 
 class TestLockStatus : public QObject
@@ -96,6 +100,31 @@ private Q_SLOTS:
             << QStringList{"grab", "dbus-saver", "x11-saver"}
             << QList<Entry>{grab(State::Held), blanking(State::Unavailable), blanking(State::Held)}
             << true << "Keyboard lock: on (keyboard grab, screen kept on)";
+        // Full screen on Wayland: the pointer is listed while confined, and said not to be
+        // held where the desktop cannot or will not keep it in.
+        QTest::newRow("Wayland full screen, pointer confined")
+            << QStringList{"inhibitor", "idle", "pointer"}
+            << QList<Entry>{inhibitor(State::Held), blanking(State::Held), pointer(State::Held)}
+            << true
+            << "Keyboard lock: on (compositor shortcuts held, screen kept on, pointer kept in)";
+        QTest::newRow("Wayland full screen, pointer asked, no answer yet")
+            << QStringList{"inhibitor", "pointer"}
+            << QList<Entry>{inhibitor(State::Held), pointer(State::Waiting, "asked")} << true
+            << "Keyboard lock: on (compositor shortcuts held)";
+        QTest::newRow("Wayland full screen, no pointer constraints")
+            << QStringList{"inhibitor", "pointer"}
+            << QList<Entry>{inhibitor(State::Held),
+                            pointer(State::Unavailable,
+                                    "the compositor cannot keep the pointer in")}
+            << false
+            << "Keyboard lock: paused (in play: compositor shortcuts held); pointer not held on "
+               "this desktop (the compositor cannot keep the pointer in)";
+        QTest::newRow("keyboard waiting, pointer let go")
+            << QStringList{"inhibitor", "pointer"}
+            << QList<Entry>{inhibitor(State::Waiting, "asked"),
+                            pointer(State::Refused, "the desktop let the pointer go")}
+            << true
+            << "Keyboard lock: waiting (asked); pointer not held (the desktop let the pointer go)";
     }
     void text()
     {
@@ -123,6 +152,22 @@ private Q_SLOTS:
         // Other parts missing never make the lock unable to hold.
         status()->report("s", sleepKeys(State::Unavailable));
         QVERIFY(!status()->cannotHold());
+    }
+
+    // Full screen ends: the pointer's entry goes, and with it its words in the line.
+    void forgetTakesTheEntryOut()
+    {
+        status()->report("k", inhibitor(State::Held));
+        status()->report("p", pointer(State::Unavailable, "the desktop has no pointer"));
+        QVERIFY(status()->text().contains("pointer not held"));
+        QSignalSpy spy(status(), &CLockStatus::changed);
+        status()->forget("p");
+        QCOMPARE(spy.count(), 1);
+        QVERIFY(!status()->reported(Part::Pointer));
+        QCOMPARE(status()->text(), QString("Keyboard lock: on (compositor shortcuts held)"));
+        status()->forget("p");
+        QCOMPARE(spy.count(), 1);
+        QVERIFY(status()->reported(Part::Keyboard));
     }
 
     void changedOnlyOnChange()
