@@ -146,5 +146,7 @@ cp "$program" "$stage/program/pommelot"
 for f in "$folder"/*.wdl "$folder"/Help; do
   [ -e "$f" ] && cp -r "$f" "$stage/program/"
 done
+# This script too: the tree may be in a folder the test user cannot read.
+cp "$(readlink -f "$0")" "$stage/wayland-pointer.sh"
 chmod -R a+rwX "$stage"
-"$tools/as-test-user.sh" bash "$(readlink -f "$0")" --as-test-user "$stage"
+"$tools/as-test-user.sh" bash "$stage/wayland-pointer.sh" --as-test-user "$stage"
