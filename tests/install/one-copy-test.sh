@@ -63,7 +63,7 @@ start_first() {
         kill -0 "$first" 2>/dev/null || { cat "$folder.log" >&2; fail "$1: the first copy ended"; }
         sleep 0.1
     done
-    [ -n "$win" ] || fail "$1: the first copy shows no window"
+    [ -n "$win" ] || { cat "$folder.log" >&2; fail "$1: the first copy shows no window"; }
     sleep 1 # let start-up finish writing whatever it writes
 }
 
