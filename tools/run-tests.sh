@@ -16,6 +16,9 @@ export CCACHE_DIR=${CCACHE_DIR:-$PWD/.cache/ccache}
 # Paths inside the tree hash as relative ones, so another build folder (the package build, or
 # a clone elsewhere) finds what an earlier build compiled.
 export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$PWD}
+# The build folder itself is left out of the hash as well (it goes into the debug information
+# only), so that the package build, in build-deb/, takes the Release build's objects.
+export CCACHE_NOHASHDIR=1
 
 echo "== Fuzzing the word-list loader"
 cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \
