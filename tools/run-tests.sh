@@ -19,6 +19,12 @@ export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$PWD}
 # The build folder itself is left out of the hash as well (it goes into the debug information
 # only), so that the package build, in build-deb/, takes the Release build's objects.
 export CCACHE_NOHASHDIR=1
+# The tests run outside a desktop session, with no session bus unless a test starts one of its
+# own. With no address at all, the D-Bus library would launch a bus through X11 for every Qt
+# program (for its accessibility bridge): it forks a launcher from a running, threaded process,
+# which can hang under the sanitizers, and leaves files in the home folder. An address where
+# nothing listens makes every program see "no bus" at once.
+export DBUS_SESSION_BUS_ADDRESS=${DBUS_SESSION_BUS_ADDRESS:-unix:path=/nonexistent/pommelot-no-bus}
 
 echo "== Fuzzing the word-list loader"
 cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \

@@ -1,5 +1,7 @@
 #include "app/SingleInstance.h"
 
+#include "components/SessionBus.h"
+
 #include <QByteArray>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
@@ -72,11 +74,8 @@ QVariantMap SingleInstance::platformData() const
 bool SingleInstance::claim()
 {
     if (!m_busChosen) {
-        // Only a bus the session really has: with neither an address nor the user bus socket,
-        // asking for the session bus would start a bus of its own for this one program.
-        const bool hasBus = !qEnvironmentVariable("DBUS_SESSION_BUS_ADDRESS").isEmpty() ||
-                            QFileInfo(runtimeFolder() + QStringLiteral("/bus")).exists();
-        if (hasBus)
+        // Only a bus the session really has.
+        if (hasSessionBus(runtimeFolder()))
             m_bus = QDBusConnection::sessionBus();
         m_busChosen = true;
     }

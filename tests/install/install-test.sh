@@ -44,7 +44,7 @@ run_installed() {
         # A runtime folder of its own and no session bus: a copy running elsewhere for this
         # user must not make this one give way.
         mkdir -p -m 0700 "$tmp/runtime"
-        exec env -u XDG_DATA_HOME -u XDG_CONFIG_HOME -u DBUS_SESSION_BUS_ADDRESS \
+        exec env -u XDG_DATA_HOME -u XDG_CONFIG_HOME DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent/no-bus \
             XDG_RUNTIME_DIR="$tmp/runtime" HOME="$home" \
             QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy \
             "$prefix/bin/pommelot" >"$tmp/run.log" 2>&1

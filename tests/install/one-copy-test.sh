@@ -155,7 +155,7 @@ fi
 # Without a session bus: the lock file in the runtime folder.
 runtime="$tmp/runtime"
 mkdir -m 0700 "$runtime"
-env -u DBUS_SESSION_BUS_ADDRESS XDG_RUNTIME_DIR="$runtime" \
+env DBUS_SESSION_BUS_ADDRESS="unix:path=$runtime/no-bus" XDG_RUNTIME_DIR="$runtime" \
     bash "$0" --case lockfile "$program" "$lists"
 [ -f "$runtime/org.quorvex.Pommelot.lock" ] || fail "no lock file in the runtime folder"
 

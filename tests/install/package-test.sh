@@ -110,7 +110,7 @@ mkdir -m 0700 "$runtime"
 audio="$tmp/speaker.raw"
 (
     cd "$tmp"
-    exec env -u XDG_DATA_HOME -u XDG_CONFIG_HOME -u DBUS_SESSION_BUS_ADDRESS HOME="$home" \
+    exec env -u XDG_DATA_HOME -u XDG_CONFIG_HOME DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent/no-bus HOME="$home" \
         XDG_RUNTIME_DIR="$runtime" SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$audio" \
         SDL_DISKAUDIODELAY=0 "$root/usr/bin/pommelot" >"$tmp/run.log" 2>&1
 ) &

@@ -1,5 +1,6 @@
 #include "components/lock/ScreenSaverInhibitor.h"
 
+#include "components/SessionBus.h"
 #include "components/lock/LockStatus.h"
 
 #include <QCoreApplication>
@@ -45,6 +46,9 @@ void CScreenSaverInhibitor::enable()
 {
     m_wanted = true;
     if (m_cookie || m_pending)
+        return;
+    // A session without a bus has no screen-saver service either.
+    if (!hasSessionBus(qEnvironmentVariable("XDG_RUNTIME_DIR")))
         return;
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected())
