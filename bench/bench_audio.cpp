@@ -101,14 +101,14 @@ class MonitorRecorder
 public:
     bool start(const char* server, int fragmentMs)
     {
-        pa_sample_spec spec{PA_SAMPLE_S16LE, kRate, 2};
+        pa_sample_spec format{PA_SAMPLE_S16LE, kRate, 2};
         pa_buffer_attr attr{};
         attr.maxlength = uint32_t(-1);
         // The monitor's fragment size is also a latency request: the null sink renders no
         // further ahead than its smallest request.
         attr.fragsize = uint32_t(fragmentMs * 48 * 4);
         int error = 0;
-        m_pa = pa_simple_new(server, "bench", PA_STREAM_RECORD, "bench.monitor", "monitor", &spec,
+        m_pa = pa_simple_new(server, "bench", PA_STREAM_RECORD, "bench.monitor", "monitor", &format,
                              nullptr, &attr, &error);
         if (!m_pa) {
             fprintf(stderr, "monitor: %s\n", pa_strerror(error));
@@ -366,7 +366,7 @@ struct Design
 std::vector<double> measureFloor(const char* server, MonitorRecorder& rec, int count)
 {
     std::vector<double> out;
-    pa_sample_spec spec{PA_SAMPLE_S16LE, kRate, 2};
+    pa_sample_spec format{PA_SAMPLE_S16LE, kRate, 2};
     const int clickFrames = 240;
     pa_buffer_attr attr{};
     attr.maxlength = uint32_t(-1);
@@ -374,7 +374,7 @@ std::vector<double> measureFloor(const char* server, MonitorRecorder& rec, int c
     attr.prebuf = clickFrames * 4;
     attr.minreq = uint32_t(-1);
     int error = 0;
-    pa_simple* pa = pa_simple_new(server, "bench", PA_STREAM_PLAYBACK, "bench", "floor", &spec,
+    pa_simple* pa = pa_simple_new(server, "bench", PA_STREAM_PLAYBACK, "bench", "floor", &format,
                                   nullptr, &attr, &error);
     if (!pa) {
         fprintf(stderr, "floor stream: %s\n", pa_strerror(error));
