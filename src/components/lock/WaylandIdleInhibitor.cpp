@@ -1,6 +1,7 @@
 #include "components/lock/WaylandIdleInhibitor.h"
 
 #include "components/lock/LockStatus.h"
+#include "components/lock/WaylandGlobal.h"
 #include "components/lock/WaylandSurface.h"
 
 #include "qwayland-idle-inhibit-unstable-v1.h"
@@ -9,21 +10,9 @@
 #include <QEvent>
 #include <QPlatformSurfaceEvent>
 #include <QWidget>
-#include <QtWaylandClient/QWaylandClientExtensionTemplate>
 
-class CWaylandIdleInhibitor::Manager
-    : public QWaylandClientExtensionTemplate<CWaylandIdleInhibitor::Manager>,
-      public QtWayland::zwp_idle_inhibit_manager_v1
+class CWaylandIdleInhibitor::Manager : public CWaylandGlobal<QtWayland::zwp_idle_inhibit_manager_v1>
 {
-public:
-    Manager() : QWaylandClientExtensionTemplate<Manager>(1) { initialize(); }
-    ~Manager() override
-    {
-        if (isInitialized())
-            destroy();
-    }
-    Manager(const Manager&) = delete;
-    Manager& operator=(const Manager&) = delete;
 };
 
 class CWaylandIdleInhibitor::Inhibitor : public QtWayland::zwp_idle_inhibitor_v1

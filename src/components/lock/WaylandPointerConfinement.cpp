@@ -1,29 +1,19 @@
 #include "components/lock/WaylandPointerConfinement.h"
 
 #include "components/lock/LockStatus.h"
+#include "components/lock/WaylandGlobal.h"
 #include "components/lock/WaylandSurface.h"
 
 #include "qwayland-pointer-constraints-unstable-v1.h"
 
 #include <QCoreApplication>
-#include <QtWaylandClient/QWaylandClientExtensionTemplate>
 #include <cstring>
 #include <functional>
 #include <wayland-client.h>
 
 class CWaylandPointerConfinement::Manager
-    : public QWaylandClientExtensionTemplate<CWaylandPointerConfinement::Manager>,
-      public QtWayland::zwp_pointer_constraints_v1
+    : public CWaylandGlobal<QtWayland::zwp_pointer_constraints_v1>
 {
-public:
-    Manager() : QWaylandClientExtensionTemplate<Manager>(1) { initialize(); }
-    ~Manager() override
-    {
-        if (isInitialized())
-            destroy();
-    }
-    Manager(const Manager&) = delete;
-    Manager& operator=(const Manager&) = delete;
 };
 
 class CWaylandPointerConfinement::Confined : public QtWayland::zwp_confined_pointer_v1

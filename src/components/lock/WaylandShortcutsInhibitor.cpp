@@ -1,6 +1,7 @@
 #include "components/lock/WaylandShortcutsInhibitor.h"
 
 #include "components/lock/LockStatus.h"
+#include "components/lock/WaylandGlobal.h"
 #include "components/lock/WaylandSurface.h"
 
 #include "qwayland-keyboard-shortcuts-inhibit-unstable-v1.h"
@@ -9,26 +10,11 @@
 #include <QEvent>
 #include <QPlatformSurfaceEvent>
 #include <QWidget>
-#include <QtWaylandClient/QWaylandClientExtensionTemplate>
 #include <functional>
 
 class CWaylandShortcutsInhibitor::Manager
-    : public QWaylandClientExtensionTemplate<CWaylandShortcutsInhibitor::Manager>,
-      public QtWayland::zwp_keyboard_shortcuts_inhibit_manager_v1
+    : public CWaylandGlobal<QtWayland::zwp_keyboard_shortcuts_inhibit_manager_v1>
 {
-public:
-    Manager() : QWaylandClientExtensionTemplate<Manager>(1)
-    {
-        // Binds at once when the compositor announced the global already.
-        initialize();
-    }
-    ~Manager() override
-    {
-        if (isInitialized())
-            destroy();
-    }
-    Manager(const Manager&) = delete;
-    Manager& operator=(const Manager&) = delete;
 };
 
 class CWaylandShortcutsInhibitor::Inhibitor : public QtWayland::zwp_keyboard_shortcuts_inhibitor_v1
