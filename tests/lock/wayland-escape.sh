@@ -107,6 +107,32 @@ EOC
   kill -0 "$program_pid" 2>/dev/null || fail "the program ended under the key presses"
   [ "$new" = yes ] || fail "the key press was not heard ($(heard) samples, $(ls -la "$stage/out.raw"))"
 
+  # A keyboard that comes back (plugged in again, a wireless one waking up): the compositor
+  # moves the focus away and back and handles the keys that come with the keyboard at once.
+  # Each chord on a virtual keyboard of its own (every wtype run is a new one), after a pause
+  # longer than any delay the lock might give itself; then all of them on one keyboard that
+  # stays for the whole run.
+  keyboards_come_back() {
+    local chord
+    for chord in "-M logo -k Return -m logo" "-M alt -k Tab -m alt" \
+      "-M ctrl -M alt t -m alt -m ctrl" "-M alt -k F4 -m alt"; do
+      sleep "$pause"
+      # shellcheck disable=SC2086
+      wtype $chord
+      sleep 0.3
+      [ "$(markers)" -eq 0 ] ||
+        fail "$1: a compositor shortcut ran on a keyboard that came back: $(ls "$stage" | grep '^marker-' | tr '\n' ' ')"
+    done
+    wtype -M logo -k Return -m logo -s "$pause_ms" -M alt -k Tab -m alt -s "$pause_ms" \
+      -M ctrl -M alt t -m alt -m ctrl -s "$pause_ms" -M alt -k F4 -m alt
+    sleep 0.5
+    [ "$(markers)" -eq 0 ] ||
+      fail "$1: a compositor shortcut ran on a keyboard that stayed: $(ls "$stage" | grep '^marker-' | tr '\n' ' ')"
+    kill -0 "$program_pid" 2>/dev/null || fail "$1: the program ended under the key presses"
+  }
+  pause=2.5 pause_ms=2500
+  keyboards_come_back "Lock Keyboard unticked"
+
   # Closed normally, the program gives everything back.
   swaymsg '[app_id="org.quorvex.Pommelot"] kill' > /dev/null
   for _ in $(seq 100); do
