@@ -22,3 +22,15 @@ add_test(NAME lock_wayland_pointer
           ${PROJECT_SOURCE_DIR}/tools)
 set_tests_properties(lock_wayland_pointer PROPERTIES LABELS "e2e" TIMEOUT 90
   ENVIRONMENT "ASAN_OPTIONS=detect_leaks=0")
+
+# Keys typed into a headless GNOME compositor through its remote-desktop interface.
+add_executable(lock_mutter_keys ${CMAKE_CURRENT_LIST_DIR}/mutter_keys.cpp)
+target_link_libraries(lock_mutter_keys PRIVATE Qt6::DBus)
+set_target_properties(lock_mutter_keys PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+
+# The keyboard lock under headless mutter, GNOME's compositor (as the unprivileged user).
+add_test(NAME lock_wayland_gnome
+  COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/wayland-gnome.sh $<TARGET_FILE:pommelot>
+          $<TARGET_FILE:lock_mutter_keys> ${PROJECT_SOURCE_DIR}/tools)
+set_tests_properties(lock_wayland_gnome PROPERTIES LABELS "e2e" TIMEOUT 120
+  ENVIRONMENT "ASAN_OPTIONS=detect_leaks=0")
