@@ -189,8 +189,7 @@ EOC
     SDL_DISKAUDIOFILE="$stage/out-ticked.raw" "$stage/program/pommelot" > "$log" 2>&1 &
   program_pid=$!
   wait_log() { # waits up to 10 s for a line of the program's log matching $1
-    local i
-    for i in $(seq 100); do
+    for _ in $(seq 100); do
       grep -q "$1" "$log" && return 0
       sleep 0.1
     done

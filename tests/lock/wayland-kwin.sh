@@ -45,8 +45,7 @@ if [ "${1:-}" = "--as-test-user" ]; then
   keys() { "$stage/program/lock_kwin_keys" "$@" || fail "the keys could not be sent ($*)"; }
   status() { grep -o 'Keyboard lock: [a-z]*' "$log" | tail -n1; }
   wait_status() { # waits up to 5 s for the lock status to start with $1
-    local i
-    for i in $(seq 50); do
+    for _ in $(seq 50); do
       [ "$(status)" = "Keyboard lock: $1" ] && return 0
       sleep 0.1
     done
