@@ -6,6 +6,8 @@
 #include "app/PommelotView.h"
 #include "components/QControls.h"
 #include "components/StarterVoice.h"
+#include "components/X11Connection.h"
+#include "components/lock/LockStatus.h"
 #include "wordlist/WordList.h"
 
 #include <QDesktopServices>
@@ -231,6 +233,19 @@ void CPommelotApp::startPlaySession()
     if (!frame)
         return;
     frame->setFullScreen(true);
+    // The play session runs in its own kiosk compositor (cage), which the login screen
+    // starts: there is no desktop behind the view for a key to reach, and the compositor
+    // keeps console switching off. That is what holds, whatever the compositor answers to
+    // the shortcut inhibitor, so no notice covers the view. On X11 the lock reports for itself.
+    if (!x11Connection()) {
+        CLockStatus* status = CLockStatus::instance();
+        status->report(QStringLiteral("play-session"),
+                       CLockStatus::Entry{CLockStatus::Part::Keyboard, CLockStatus::State::Held,
+                                          tr("play session"), QString()});
+        status->report(QStringLiteral("play-session-console"),
+                       CLockStatus::Entry{CLockStatus::Part::ServerKeys, CLockStatus::State::Held,
+                                          tr("console switching off by cage"), QString()});
+    }
     // Queued: the frame finishes leaving full screen before the loop ends.
     connect(frame, &CMainFrame::fullScreenLeft, this, &QCoreApplication::quit,
             Qt::QueuedConnection);

@@ -1,3 +1,4 @@
+#include "app/ExitSignals.h"
 #include "app/PommelotApp.h"
 #include "app/SingleInstance.h"
 
@@ -19,6 +20,10 @@ int main(int argc, char** argv)
     }
     QObject::connect(&single, &SingleInstance::activationRequested, &app,
                      &CPommelotApp::bringToFront);
+
+    // Ended by a signal, the program leaves through its event loop and gives back what a
+    // normal end gives back.
+    CExitSignals::install(&app);
 
     if (!app.InitInstance()) {
         app.ExitInstance();

@@ -55,7 +55,7 @@ bool enableWayland(bool enable, QWidget* window)
     if (!shortcuts || !idle)
         return false;
     if (!enable) {
-        shortcuts->disable();
+        shortcuts->disable(window);
         idle->disable();
         return true;
     }

@@ -10,8 +10,11 @@ class QWidget;
 //    and Terminate keys are off, and the screen saver is suspended. When the grab cannot be
 //    taken yet (the window is not mapped, or another program holds the keyboard) the lock
 //    keeps trying until it holds or is disabled.
-//  - On Wayland the compositor's shortcuts are inhibited on the window's surface, renewed on
-//    focus and at a steady pace, and an idle inhibitor keeps the screen on.
+//  - On Wayland the compositor's shortcuts are inhibited on the window's surface for as long
+//    as the lock is wanted (asked for again at once when the desktop lifts it), and an idle
+//    inhibitor keeps the screen on. Disabled while the focus is elsewhere, the inhibitor
+//    stays (it acts only while the window has the focus); disabled from inside the program
+//    (Settings, About) or with a null window, it is given back.
 //  - On both, the desktop's screen saver (session bus) and logind's power, sleep and lid keys
 //    (system bus) are inhibited where those services exist.
 // Repeated enables or disables are harmless; disabling with a null window releases whatever is

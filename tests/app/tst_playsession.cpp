@@ -1,5 +1,8 @@
 #include "app/MainFrame.h"
 #include "common/TestApp.h"
+#include "components/KeyHook.h"
+#include "components/lock/LockNotice.h"
+#include "components/lock/LockStatus.h"
 
 #include <QTimer>
 
@@ -29,6 +32,38 @@ private Q_SLOTS:
         });
         QCOMPARE(QCoreApplication::exec(), 0);
         QVERIFY(!failsafe);
+    }
+
+    // The play session's compositor has no shortcut inhibitor to offer, and needs none: there
+    // is no desktop behind it. The status names the session and what it keeps off, and the
+    // notice for a lock that cannot hold stays away.
+    void statusNamesTheSessionAndNoNoticeCovers()
+    {
+        CPommelotApp* app = AfxGetApp();
+        CMainFrame* frame = app->mainFrame();
+        CLockStatus* status = CLockStatus::instance();
+        status->clear();
+        // What the kiosk compositor answers to the shortcut inhibitor.
+        status->report(QStringLiteral("wayland-shortcuts"),
+                       CLockStatus::Entry{CLockStatus::Part::Keyboard,
+                                          CLockStatus::State::Unavailable,
+                                          QStringLiteral("compositor shortcuts held"),
+                                          QStringLiteral("the compositor does not allow "
+                                                         "shortcut inhibiting")});
+        QVERIFY(status->cannotHold());
+        EnableKeyHook(1, frame);
+        app->startPlaySession();
+        QVERIFY(!status->cannotHold());
+        const QString text = KeyLockStatusText();
+        QVERIFY2(text.startsWith(QLatin1String("Keyboard lock: on (play session")),
+                 qPrintable(text));
+        QVERIFY2(text.contains(QLatin1String("console switching off by cage")), qPrintable(text));
+        QVERIFY2(!text.contains(QLatin1String("not available")), qPrintable(text));
+
+        CLockNotice::checkOnceAfterStart(frame);
+        QTest::qWait(CLockNotice::kCheckDelayMs + 500);
+        QVERIFY(!frame->findChild<CLockNotice*>());
+        frame->setFullScreen(false);
     }
 };
 

@@ -7,6 +7,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <xcb/xcb.h>
@@ -110,7 +111,7 @@ private:
             QFile::remove(m_dir.filePath(f));
     }
 
-    void startProgram(QProcess& program)
+    void startProgram(QProcess& program, const QStringList& args = {})
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("HOME"), m_dir.filePath(QStringLiteral("home")));
@@ -119,7 +120,7 @@ private:
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
         program.setProcessEnvironment(env);
         program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        program.start(QString::fromLocal8Bit(qgetenv("POMMELOT_PROGRAM")), {});
+        program.start(QString::fromLocal8Bit(qgetenv("POMMELOT_PROGRAM")), args);
         QVERIFY(program.waitForStarted());
     }
     // The program's mapped windows titled as its main window.
@@ -268,6 +269,73 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(serverKeys(keymap()) == 0, 10000);
         QVERIFY(quitProgram(again));
         QCOMPARE(keymap(), m_before);
+    }
+
+    // Ended by a signal while locked (a session manager, `kill`, Ctrl+C or the closing of the
+    // terminal that started it), the program ends as a normal end does: the server's keys are
+    // back at once, not only at the next start, and a play session in full screen ends too.
+    void signalEndsLikeANormalEnd_data()
+    {
+        QTest::addColumn<int>("signal");
+        QTest::addColumn<bool>("playSession");
+        QTest::newRow("SIGTERM") << int(SIGTERM) << false;
+        QTest::newRow("SIGINT") << int(SIGINT) << false;
+        QTest::newRow("SIGHUP") << int(SIGHUP) << false;
+        QTest::newRow("SIGTERM, play session") << int(SIGTERM) << true;
+        QTest::newRow("SIGHUP, play session") << int(SIGHUP) << true;
+    }
+    void signalEndsLikeANormalEnd()
+    {
+        QFETCH(int, signal);
+        QFETCH(bool, playSession);
+        QProcess program;
+        startProgram(program,
+                     playSession ? QStringList{QStringLiteral("--play-session")} : QStringList{});
+        QTRY_VERIFY_WITH_TIMEOUT(programWindow() != XCB_WINDOW_NONE, 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(serverKeys(keymap()) == 0, 10000);
+        QTest::qWait(300);
+        QCOMPARE(::kill(static_cast<pid_t>(program.processId()), signal), 0);
+        QVERIFY2(program.waitForFinished(10000), "the program did not end on the signal");
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 128 + signal);
+        // Every VT-switch and Terminate action is back where it was, straight away.
+        QCOMPARE(serverKeys(keymap()), serverKeys(m_before));
+        QCOMPARE(keymap(), m_before);
+        QVERIFY(key(QStringLiteral("super+Return")));
+        QTRY_VERIFY(QFile::exists(marker(QStringLiteral("super-return"))));
+        clearMarkers();
+    }
+
+    // A keymap loaded while the view is locked brings server keys of its own: they are
+    // turned off again at once and stay off until the lock is, and the end gives back what
+    // the new keymap had.
+    void newKeymapWhileLockedStaysOff()
+    {
+        const QStringList layout = {QStringLiteral("-layout"), QStringLiteral("us"),
+                                    QStringLiteral("-variant"), QStringLiteral("intl")};
+        QCOMPARE(QProcess::execute(QStringLiteral("setxkbmap"), layout), 0);
+        const QString loaded = keymap();
+        QVERIFY2(serverKeys(loaded) >= 12, "the loaded keymap has VT-switch keys to take");
+
+        QProcess program;
+        startProgram(program);
+        QTRY_VERIFY_WITH_TIMEOUT(programWindow() != XCB_WINDOW_NONE, 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(serverKeys(keymap()) == 0, 10000);
+        QTest::qWait(300);
+        for (int i = 0; i < 2; ++i) {
+            QCOMPARE(QProcess::execute(QStringLiteral("setxkbmap"), layout), 0);
+            QTRY_COMPARE_WITH_TIMEOUT(serverKeys(keymap()), 0, 2000);
+            // It stays off, not only for a moment.
+            QTest::qWait(700);
+            QCOMPARE(serverKeys(keymap()), 0);
+        }
+        // The end gives back what the keymaps loaded meanwhile had.
+        QVERIFY(quitProgram(program));
+        QCOMPARE(serverKeys(keymap()), serverKeys(loaded));
+        // The test display goes back to the keymap it started with.
+        QCOMPARE(QProcess::execute(QStringLiteral("setxkbmap"),
+                                   {QStringLiteral("-layout"), QStringLiteral("us")}),
+                 0);
     }
 };
 

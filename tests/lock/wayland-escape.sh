@@ -107,6 +107,32 @@ EOC
   kill -0 "$program_pid" 2>/dev/null || fail "the program ended under the key presses"
   [ "$new" = yes ] || fail "the key press was not heard ($(heard) samples, $(ls -la "$stage/out.raw"))"
 
+  # A keyboard that comes back (plugged in again, a wireless one waking up): the compositor
+  # moves the focus away and back and handles the keys that come with the keyboard at once.
+  # Each chord on a virtual keyboard of its own (every wtype run is a new one), after a pause
+  # longer than any delay the lock might give itself; then all of them on one keyboard that
+  # stays for the whole run.
+  keyboards_come_back() {
+    local chord
+    for chord in "-M logo -k Return -m logo" "-M alt -k Tab -m alt" \
+      "-M ctrl -M alt t -m alt -m ctrl" "-M alt -k F4 -m alt"; do
+      sleep "$pause"
+      # shellcheck disable=SC2086
+      wtype $chord
+      sleep 0.3
+      [ "$(markers)" -eq 0 ] ||
+        fail "$1: a compositor shortcut ran on a keyboard that came back: $(ls "$stage" | grep '^marker-' | tr '\n' ' ')"
+    done
+    wtype -M logo -k Return -m logo -s "$pause_ms" -M alt -k Tab -m alt -s "$pause_ms" \
+      -M ctrl -M alt t -m alt -m ctrl -s "$pause_ms" -M alt -k F4 -m alt
+    sleep 0.5
+    [ "$(markers)" -eq 0 ] ||
+      fail "$1: a compositor shortcut ran on a keyboard that stayed: $(ls "$stage" | grep '^marker-' | tr '\n' ' ')"
+    kill -0 "$program_pid" 2>/dev/null || fail "$1: the program ended under the key presses"
+  }
+  pause=2.5 pause_ms=2500
+  keyboards_come_back "Lock Keyboard unticked"
+
   # Closed normally, the program gives everything back.
   swaymsg '[app_id="org.quorvex.Pommelot"] kill' > /dev/null
   for _ in $(seq 100); do
@@ -122,7 +148,85 @@ EOC
     sleep 0.1
   done
   [ -e "$stage/marker-super-return" ] || fail "sway's shortcut did not run after the program ended"
-  echo "PASS: sway's shortcuts held while locked, keys heard by the view, shortcuts back after the end"
+  rm -f "$stage"/marker-*
+  kill "$sway_pid"
+  wait "$sway_pid" 2>/dev/null || true
+
+  # Lock Keyboard ticked. Ticking it takes a click on the Settings button, so this part runs
+  # sway nested in a private Xvfb, whose seat has a pointer (and a keyboard of its own that
+  # stays); the chords still come on virtual keyboards of their own.
+  Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3> "$stage/display" > /dev/null 2>&1 &
+  xvfb_pid=$!
+  for _ in $(seq 100); do [ -s "$stage/display" ] && break; sleep 0.05; done
+  [ -s "$stage/display" ] || fail "Xvfb did not start"
+  export DISPLAY=":$(cat "$stage/display")"
+  unset WAYLAND_DISPLAY SWAYSOCK
+  mkdir -m 0700 "$stage/nested"
+  export XDG_RUNTIME_DIR="$stage/nested"
+  WLR_BACKENDS=x11 WLR_X11_OUTPUTS=1 WLR_RENDERER=pixman \
+    sway -c "$stage/sway.config" > "$stage/sway-nested.log" 2>&1 &
+  sway_pid=$!
+  cleanup() {
+    [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null || true
+    kill "$sway_pid" 2>/dev/null || true
+    kill "$xvfb_pid" 2>/dev/null || true
+    wait 2>/dev/null || true
+  }
+  socket=
+  ipc=
+  for _ in $(seq 100); do
+    socket=$(ls "$XDG_RUNTIME_DIR" 2>/dev/null | grep -E '^wayland-[0-9]+$' | head -n1 || true)
+    ipc=$(ls "$XDG_RUNTIME_DIR"/sway-ipc.*.sock 2>/dev/null | head -n1 || true)
+    [ -n "$socket" ] && [ -n "$ipc" ] && break
+    sleep 0.1
+  done
+  [ -n "$socket" ] || fail "nested sway did not start"
+  export WAYLAND_DISPLAY=$socket SWAYSOCK=$ipc
+  # sway's output window has the X pointer on it, and with it the keyboard.
+  xdotool mousemove 640 400
+  log="$stage/program-ticked.log"
+  QT_LOGGING_RULES="pommelot.lock.debug=true" SDL_AUDIODRIVER=disk SDL_DISKAUDIODELAY=0 \
+    SDL_DISKAUDIOFILE="$stage/out-ticked.raw" "$stage/program/pommelot" > "$log" 2>&1 &
+  program_pid=$!
+  wait_log() { # waits up to 10 s for a line of the program's log matching $1
+    for _ in $(seq 100); do
+      grep -q "$1" "$log" && return 0
+      sleep 0.1
+    done
+    return 1
+  }
+  wait_log "Keyboard lock: on (compositor shortcuts held" ||
+    fail "nested: the program did not see the compositor grant the shortcut inhibitor"
+  # The view's top left corner on the output (the frame's content, below sway's title bar).
+  corner=$(swaymsg -t get_tree | jq -r '.. | select(.app_id? == "org.quorvex.Pommelot") |
+    "\(.rect.x + .window_rect.x) \(.rect.y + .window_rect.y)"' | head -n1)
+  [ -n "$corner" ] || fail "sway did not tell where the window is"
+  read -r wx wy <<< "$corner"
+  # The Settings button (the eighth on the toolbar) lifts the lock while the sheet is open;
+  # Alt+L ticks Lock Keyboard and Return closes the sheet with OK.
+  offs=$(grep -c "switched off" "$log" || true)
+  xdotool mousemove $((wx + 320)) $((wy + 22)) click 1
+  for _ in $(seq 50); do [ "$(grep -c "switched off" "$log" || true)" -gt "$offs" ] && break; sleep 0.1; done
+  [ "$(grep -c "switched off" "$log" || true)" -gt "$offs" ] || fail "nested: Settings did not open"
+  sleep 0.5
+  ons=$(grep -c "switched on" "$log" || true)
+  xdotool key alt+l
+  sleep 0.3
+  xdotool key Return
+  for _ in $(seq 50); do [ "$(grep -c "switched on" "$log" || true)" -gt "$ons" ] && break; sleep 0.1; done
+  [ "$(grep -c "switched on" "$log" || true)" -gt "$ons" ] || fail "nested: the Settings sheet did not close"
+  # Ticked, the lock stays on while the focus is elsewhere (an empty workspace).
+  offs=$(grep -c "switched off" "$log" || true)
+  swaymsg 'workspace 2' > /dev/null
+  sleep 1
+  swaymsg 'workspace 1' > /dev/null
+  sleep 0.5
+  [ "$(grep -c "switched off" "$log" || true)" -eq "$offs" ] ||
+    fail "ticked, the lock was switched off when the focus went away (Lock Keyboard not ticked?)"
+  keyboards_come_back "Lock Keyboard ticked"
+  [ "$(grep -c "switched off" "$log" || true)" -eq "$offs" ] ||
+    fail "ticked, the lock was switched off meanwhile"
+  echo "PASS: sway's shortcuts held while locked (also on keyboards that came back, Lock Keyboard ticked and unticked), keys heard by the view, shortcuts back after the end"
   exit 0
 fi
 

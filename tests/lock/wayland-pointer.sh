@@ -54,6 +54,9 @@ if [ "${1:-}" = "--as-test-user" ]; then
     sleep 0.1
   done
   [ "$ok" = yes ] || fail "without a pointer on the seat, the status does not say it is not held"
+  # The play session names itself in the status: it is what holds there.
+  grep -q 'Keyboard lock: on (play session, console switching off by cage' "$log" ||
+    fail "the play session's status does not name the session"
   sleep 1
   kill -0 "$program_pid" 2>/dev/null || fail "the program ended on a seat without a pointer"
   grep -q -- '-> wl_seat@[0-9]*\.get_pointer(' "$log" && fail "asked a seat without a pointer for it"

@@ -41,6 +41,7 @@ void CLockStatus::setOn(bool on)
     if (m_on == on)
         return;
     m_on = on;
+    qCDebug(lcLock) << (on ? "switched on" : "switched off") << "->" << text();
     Q_EMIT changed();
 }
 

@@ -66,9 +66,10 @@ CWaylandShortcutsInhibitor* CWaylandShortcutsInhibitor::instance()
 CWaylandShortcutsInhibitor::CWaylandShortcutsInhibitor(QObject* parent)
     : QObject(parent), m_manager(std::make_unique<Manager>())
 {
-    connect(&m_renewTimer, &QTimer::timeout, this, &CWaylandShortcutsInhibitor::renew);
-    m_releaseTimer.setSingleShot(true);
-    connect(&m_releaseTimer, &QTimer::timeout, this, &CWaylandShortcutsInhibitor::releaseNow);
+    m_clock.start();
+    connect(&m_renewTimer, &QTimer::timeout, this, &CWaylandShortcutsInhibitor::onRenewTimer);
+    m_reaskTimer.setSingleShot(true);
+    connect(&m_reaskTimer, &QTimer::timeout, this, &CWaylandShortcutsInhibitor::renew);
 }
 
 CWaylandShortcutsInhibitor::~CWaylandShortcutsInhibitor()
@@ -86,10 +87,14 @@ bool CWaylandShortcutsInhibitor::isRequested() const
     return m_inhibitor != nullptr;
 }
 
+bool CWaylandShortcutsInhibitor::inFront() const
+{
+    return m_window && m_window->isActive();
+}
+
 bool CWaylandShortcutsInhibitor::enable(QWidget* window)
 {
     m_wanted = true;
-    m_releaseTimer.stop();
     if (!available()) {
         reportState(CLockStatus::State::Unavailable,
                     tr("the compositor does not allow shortcut inhibiting"));
@@ -106,35 +111,29 @@ bool CWaylandShortcutsInhibitor::enable(QWidget* window)
     }
     if (!m_renewTimer.isActive())
         m_renewTimer.start(kRenewMs);
-    // Coming back to the view after another window had the focus: ask afresh, the compositor
-    // may have lifted the old inhibitor without a word.
-    if (m_inhibitor && handle && handle->isActive() &&
-        m_inhibitor->surface == waylandSurface(handle))
-        renew();
-    else
+    // A live inhibitor stays as it is: renewing it would open a gap. One the desktop lifted
+    // while the window was away is asked for again now.
+    if (m_inhibitor && m_inhibitor->surface == waylandSurface(handle)) {
+        if (inFront() && !m_reaskTimer.isActive())
+            askAgainIn(m_policy.cameToFront(m_clock.elapsed()));
+    } else {
         request();
+    }
     return m_inhibitor != nullptr;
 }
 
-void CWaylandShortcutsInhibitor::disable()
+void CWaylandShortcutsInhibitor::disable(QWidget* window)
 {
     m_wanted = false;
     m_renewTimer.stop();
-    // A compositor takes the keyboard focus away and gives it back whenever the seat's
-    // keyboards change (plugged, unplugged, a virtual keyboard come and gone), and handles the
-    // first keys after the focus came back before the program can ask again. So the inhibitor
-    // stays a moment after a switch-off: back on within that time, nothing was given away. It
-    // only acts while the window has the focus in any case.
-    if (m_inhibitor)
-        m_releaseTimer.start(kReleaseDelayMs);
-    else
+    m_reaskTimer.stop();
+    const bool gone = !window || !m_window;
+    if (CShortcutsInhibitorPolicy::releaseOnSwitchOff(gone, inFront()))
         releaseNow();
 }
 
 void CWaylandShortcutsInhibitor::releaseNow()
 {
-    if (m_wanted)
-        return;
     if (m_window)
         m_window->removeEventFilter(this);
     m_window = nullptr;
@@ -161,6 +160,7 @@ void CWaylandShortcutsInhibitor::request()
                                                       self->setActive(active);
                                               });
     m_inhibitor->surface = surface;
+    m_policy.requested(m_clock.elapsed());
     if (!CLockStatus::instance()->reported(CLockStatus::Part::Keyboard))
         reportState(CLockStatus::State::Waiting, tr("asked the compositor, no answer yet"));
     waylandFlush();
@@ -171,6 +171,7 @@ void CWaylandShortcutsInhibitor::release()
     if (!m_inhibitor)
         return;
     m_inhibitor.reset();
+    m_policy.released();
     m_active = false;
     waylandFlush();
 }
@@ -183,19 +184,46 @@ void CWaylandShortcutsInhibitor::renew()
     request();
 }
 
+void CWaylandShortcutsInhibitor::askAgainIn(int delayMs)
+{
+    if (delayMs == CShortcutsInhibitorPolicy::kNever)
+        return;
+    // Even "at once" goes through the loop: the compositor's events are still being read.
+    m_reaskTimer.start(delayMs);
+}
+
+void CWaylandShortcutsInhibitor::onRenewTimer()
+{
+    if (!m_wanted)
+        return;
+    if (!m_inhibitor) {
+        request();
+        return;
+    }
+    if (!m_reaskTimer.isActive() && m_policy.renewDue(m_clock.elapsed(), inFront()))
+        renew();
+}
+
 void CWaylandShortcutsInhibitor::setActive(bool active)
 {
     m_active = active;
-    if (active)
+    if (active) {
+        m_policy.activated();
         reportState(CLockStatus::State::Held);
-    else
+    } else {
         reportState(CLockStatus::State::Refused, tr("the desktop lifted the shortcut inhibitor"));
+        // GNOME's Super+Escape lifts it: while the view is in front and the lock wanted, ask
+        // again straight away.
+        const int delay = m_policy.inactivated(m_clock.elapsed(), m_wanted && inFront());
+        if (m_wanted && !m_reaskTimer.isActive())
+            askAgainIn(delay);
+    }
     Q_EMIT activeChanged(active);
 }
 
 bool CWaylandShortcutsInhibitor::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_window && m_wanted) {
+    if (watched == m_window) {
         switch (event->type()) {
         case QEvent::PlatformSurface:
             // The surface goes away with the window's platform window: the inhibitor first.
@@ -205,10 +233,14 @@ bool CWaylandShortcutsInhibitor::eventFilter(QObject* watched, QEvent* event)
             break;
         case QEvent::Expose:
         case QEvent::Show:
-            request();
+            if (m_wanted)
+                request();
             break;
         case QEvent::FocusIn:
-            renew();
+            // Never a new one for a live inhibitor; one the desktop lifted meanwhile is asked
+            // for again.
+            if (m_wanted && m_inhibitor && !m_reaskTimer.isActive())
+                askAgainIn(m_policy.cameToFront(m_clock.elapsed()));
             break;
         default:
             break;

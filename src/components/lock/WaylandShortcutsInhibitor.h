@@ -1,5 +1,8 @@
 #pragma once
 
+#include "components/lock/ShortcutsInhibitorPolicy.h"
+
+#include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
@@ -14,9 +17,9 @@ struct wl_surface;
 // While it is active the compositor hands every key, its own shortcuts included, to the
 // window that has the keyboard focus.
 //
-// Compositors have been seen not to tell when they lift an inhibitor, so while the lock is
-// on the inhibitor is renewed (destroyed, then asked for again) whenever the window is
-// activated and at a steady pace. The lock status shows what the compositor last said.
+// The inhibitor is kept for the window's whole life while the lock is wanted, and asked for
+// again when the compositor lifts it or never answered (see CShortcutsInhibitorPolicy). The
+// lock status shows what the compositor last said.
 class CWaylandShortcutsInhibitor : public QObject
 {
     Q_OBJECT
@@ -29,8 +32,10 @@ public:
     bool available() const;
     // Asks for the inhibitor on window's top-level surface; returns whether it was asked for.
     bool enable(QWidget* window);
-    // Gives the inhibitor back, after kReleaseDelayMs unless enabled again meanwhile.
-    void disable();
+    // Switches the lock off. The inhibitor is given back when the window is in front (the
+    // program itself switches the lock off) or gone (null); when the focus has gone elsewhere
+    // it is kept, and acts again as soon as the window has the focus.
+    void disable(QWidget* window);
     // Destroys the inhibitor and asks for a new one.
     void renew();
 
@@ -38,9 +43,8 @@ public:
     // Whether the compositor said the inhibitor is active (and has not taken it back).
     bool isActive() const { return m_active; }
 
-    static constexpr int kRenewMs = 5000;
-    // How long the inhibitor outlasts a switch-off (see disable()).
-    static constexpr int kReleaseDelayMs = 1500;
+    // How often an inhibitor that is not active is looked at.
+    static constexpr int kRenewMs = CShortcutsInhibitorPolicy::kRenewMs;
 
 Q_SIGNALS:
     // The compositor made the inhibitor active or inactive.
@@ -57,12 +61,17 @@ private:
     void release();
     void setActive(bool active);
     void releaseNow();
+    void onRenewTimer();
+    void askAgainIn(int delayMs);
+    bool inFront() const;
 
     std::unique_ptr<Manager> m_manager;
     std::unique_ptr<Inhibitor> m_inhibitor;
     QPointer<QWindow> m_window;
     QTimer m_renewTimer;
-    QTimer m_releaseTimer;
+    QTimer m_reaskTimer;
+    QElapsedTimer m_clock;
+    CShortcutsInhibitorPolicy m_policy;
     bool m_wanted = false;
     bool m_active = false;
 };

@@ -2,6 +2,7 @@
 
 #include "components/X11Connection.h"
 #include "components/lock/LockStatus.h"
+#include "components/lock/X11KeymapWatch.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -155,6 +156,8 @@ CX11ServerKeys::CX11ServerKeys(QObject* parent, const QByteArray& displayName)
 {
     // A normal end of the program gives the keys back even when no one switched the lock off.
     connect(qApp, &QCoreApplication::aboutToQuit, this, &CX11ServerKeys::restore);
+    m_keymapTimer.setSingleShot(true);
+    connect(&m_keymapTimer, &QTimer::timeout, this, &CX11ServerKeys::onKeymapChanged);
 }
 
 CX11ServerKeys::~CX11ServerKeys()
@@ -207,18 +210,55 @@ bool CX11ServerKeys::disable()
     });
     // Written before the change reaches the server: a program killed in between leaves a
     // record that restores nothing rather than keys with no record.
-    if (!m_saved.isEmpty())
-        writeRecord();
     bool ok = true;
-    if (last >= first)
+    if (last >= first) {
+        writeRecord();
         ok = map.send(first, last);
+    }
     m_disabled = ok;
+    watchKeymap(true);
     reportState(ok, ok ? QString() : tr("the server refused the keyboard map"));
     return ok;
 }
 
+void CX11ServerKeys::watchKeymap(bool watch)
+{
+    if (!watch) {
+        m_keymapTimer.stop();
+        delete m_watch;
+        m_watch = nullptr;
+        m_newKeymap = false;
+        return;
+    }
+    if (m_watch)
+        return;
+    m_watch = new CX11KeymapWatch(m_displayName, this);
+    connect(m_watch, &CX11KeymapWatch::changed, this, [this](bool newKeyboard) {
+        m_newKeymap = m_newKeymap || newKeyboard;
+        m_keymapTimer.start(kKeymapSettleMs);
+    });
+}
+
+void CX11ServerKeys::onKeymapChanged()
+{
+    if (!m_watch)
+        return;
+    // A whole new keymap has actions of its own on every key: what was saved from the old
+    // one no longer belongs anywhere, and putting it back would plant old actions on keys
+    // that now have none. The new keymap's server keys are saved instead, so that the end
+    // gives back what the new keymap had. (Our own change of the map comes back here too;
+    // it finds nothing left to turn off.)
+    if (m_newKeymap) {
+        m_saved.clear();
+        QFile::remove(recordPath());
+    }
+    m_newKeymap = false;
+    disable();
+}
+
 void CX11ServerKeys::restore()
 {
+    watchKeymap(false);
     if (!m_disabled && m_saved.isEmpty())
         return;
     m_disabled = false;

@@ -4,12 +4,18 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <QTimer>
+
+class CX11KeymapWatch;
 
 // The X server's own keys, which no keyboard grab holds back: the VT-switch keys
 // (Ctrl+Alt+F1..F12, SwitchScreen actions) and the server's Terminate action. While the lock
 // is on, every such action in the server's keyboard map is turned into NoAction (the effect
 // of the keymap option that turns the server keys off); switching off puts exactly the old
 // actions back, on the keys where they were.
+//
+// A keymap loaded while the keys are off (setxkbmap, a keyboard plugged in) brings its own
+// server keys: while off, the keymap is watched and every new action is turned off again.
 //
 // The old actions are also written to a record file (in the session's runtime folder, one per
 // display) while they are off, so that a program that was killed while locked gives them back
@@ -45,9 +51,17 @@ private:
     explicit CX11ServerKeys(QObject* parent, const QByteArray& displayName);
     int putBack(const QList<Saved>& saved);
     void writeRecord() const;
+    void watchKeymap(bool watch);
+    void onKeymapChanged();
+
+    // How long a burst of keymap notifies is gathered before the keys are turned off again.
+    static constexpr int kKeymapSettleMs = 20;
 
     QByteArray m_displayName;
     mutable QString m_recordPath;
     QList<Saved> m_saved;
     bool m_disabled = false;
+    CX11KeymapWatch* m_watch = nullptr;
+    QTimer m_keymapTimer;
+    bool m_newKeymap = false;
 };
