@@ -20,7 +20,7 @@ packages=(
   # keyboard-lock tests: window manager, compositor, virtual keyboard, keymap dump, private bus
   openbox sway wtype x11-xkb-utils dbus
   # keyboard-lock tests under GNOME's and KDE's compositors (headless)
-  mutter gnome-shell kwin-wayland plasma-wayland-protocols jq
+  mutter kwin-wayland plasma-wayland-protocols jq
   # the Debian package: its build, its checks, one copy at a time, the play session
   debhelper dpkg-dev lintian dbus-daemon cage
   # benchmarks (bench_audio runs its own sound server)
