@@ -21,6 +21,8 @@ packages=(
   openbox sway wtype x11-xkb-utils dbus
   # the Debian package: its build, its checks, one copy at a time, the play session
   debhelper dpkg-dev lintian dbus-daemon cage
+  # the package built and installed in fresh Debian roots
+  debootstrap
   # benchmarks (bench_audio runs its own sound server)
   pulseaudio libpulse-dev
 )
