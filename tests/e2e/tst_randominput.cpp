@@ -82,8 +82,9 @@ struct ViewWatcher : QObject
     }
 };
 
-// Watches the program's X connection: the key presses the server delivers to the frame's
-// window, and the mark that says every event before it has been handled.
+// Watches the program's X connection: the key presses the server delivers to any of its
+// windows (the frame's while the keyboard lock holds the keys, else the focused one), and the
+// mark on the frame's window that says every event before it has been handled.
 struct XEventWatcher : QAbstractNativeEventFilter
 {
     xcb_window_t window = XCB_WINDOW_NONE;
@@ -97,8 +98,7 @@ struct XEventWatcher : QAbstractNativeEventFilter
         const auto* e = static_cast<const xcb_generic_event_t*>(message);
         const uint8_t kind = e->response_type & 0x7f;
         if (kind == XCB_KEY_PRESS) {
-            if (reinterpret_cast<const xcb_key_press_event_t*>(e)->event == window)
-                ++keyPresses;
+            ++keyPresses;
         } else if (kind == XCB_PROPERTY_NOTIFY && mark != XCB_ATOM_NONE) {
             const auto* p = reinterpret_cast<const xcb_property_notify_event_t*>(e);
             if (p->window == window && p->atom == mark)
@@ -286,7 +286,7 @@ private Q_SLOTS:
         QTest::qWait(100);
         QVERIFY(FrameDriver::waitIdle(30000));
         const long rssEnd = residentKiB();
-        qInfo("key events %d, clicks %d, key presses at the window (X) %d, at the window (Qt) %d, "
+        qInfo("key events %d, clicks %d, key presses at the program (X) %d, at the window (Qt) %d, "
               "at the view %d, accepted %d, paints for a press %d, other paints %d, RSS %ld -> "
               "%ld KiB",
               masher.keyEvents(), masher.clicks(), xEvents.keyPresses, watcher.windowKeyPresses,
@@ -298,8 +298,10 @@ private Q_SLOTS:
         QVERIFY(frame()->windowState() & Qt::WindowFullScreen);
         QCOMPARE(frame()->coverWindows().size(), 1);
         QCOMPARE(other.takeButtonPresses(), 0);
-        // The keys reached the program's window (the keyboard lock holds them, whichever window
-        // a click focused), and every key press that reached it went on to the play view.
+        // The keys reached the program, and every key press that reached the frame's window
+        // (where the play view is in front) went on to the play view. (Keys that come while
+        // a click on the cover has taken the focus from the frame go to the cover, which
+        // ignores them; a slow build sees more of those.)
         QVERIFY(xEvents.keyPresses > 1000);
         QVERIFY(watcher.windowKeyPresses > 1000);
         QCOMPARE(watcher.keyPresses, watcher.windowKeyPresses);
@@ -307,8 +309,10 @@ private Q_SLOTS:
         // depends on the machine's speed; paced presses below must all be taken.)
         QVERIFY(watcher.accepted > 0);
         QCOMPARE(watcher.pressPaints, watcher.accepted);
-        // Redraws the window system asks for are rare; a storm of them would show here.
-        QVERIFY(watcher.otherPaints <= watcher.accepted / 10);
+        // Redraws the window system asks for are rare (none to a few); a storm of them, one
+        // for each click or key, would show here.
+        QVERIFY2(watcher.otherPaints <= 10,
+                 qPrintable(QStringLiteral("%1 redraws").arg(watcher.otherPaints)));
         QVERIFY(rssStart > 0 && rssEnd > 0);
         QVERIFY2(rssEnd - rssStart < 5 * 1024,
                  qPrintable(QStringLiteral("RSS grew by %1 KiB").arg(rssEnd - rssStart)));
