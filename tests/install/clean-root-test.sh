@@ -7,7 +7,8 @@
 #     nothing this machine happens to have installed changes what the package holds;
 #  3. installed with `apt-get install ./pommelot_*.deb` into a second fresh root, and started
 #     from PATH there as a normal user on this machine's Xvfb (only its socket is bound in): it
-#     paints and speaks with nothing but what its Depends bring; a second start ends at once;
+#     paints and speaks with nothing but what its Depends bring, and its default face has the
+#     font it is meant to be drawn with; a second start ends at once;
 #     `apt-get remove` keeps the user's recordings and lists.
 #   clean-root-test.sh DEB   (as root; runs under its own Xvfb, tools/xvfb-run-test.sh)
 # The bare root is cached (tools/clean-root.sh); each step prints what it cost.
@@ -76,6 +77,10 @@ cleanRootApt "$root" install --no-install-recommends "./tmp/$(basename "$deb")" 
 took "Installed in a second clean root"
 [ "$(readlink -f "$root/usr/bin/pommelot")" = "$root/usr/libexec/pommelot/pommelot" ] ||
     fail "pommelot in PATH is not the installed program"
+# The play view's default face, Arial, is drawn with its metric twin from the fonts the
+# package depends on, not with whatever face happens to be there.
+face=$(chroot "$root" fc-match -f '%{family}' Arial 2>/dev/null) || true
+[[ "$face" == "Liberation Sans"* ]] || fail "Arial is matched by '$face', not Liberation Sans"
 chroot "$root" useradd --create-home --user-group --shell /bin/bash parent
 uid=$(chroot "$root" id -u parent)
 runtime=/tmp/runtime-parent
