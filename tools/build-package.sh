@@ -55,7 +55,8 @@ if [ "$clean_root" = 1 ]; then
     # shellcheck source=tools/clean-root.sh
     . tools/clean-root.sh
     root=$(mktemp -d "${TMPDIR:-/var/tmp}/pommelot-build-root.XXXXXX")
-    trap 'cleanRootRemove "$root"' EXIT
+    trap 'cleanRootKill "$root"; cleanRootRemove "$root"' EXIT
+    trap 'exit 1' INT TERM HUP
     rmdir "$root"
     started=$(date +%s)
     cleanRootCopy "$root"

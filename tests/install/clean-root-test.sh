@@ -29,14 +29,15 @@ cleanup() {
         kill -KILL "$pid" 2>/dev/null || true
         wait "$pid" 2>/dev/null || true
     fi
-    cleanRootRemove "$root"
-    rm -rf "$tmp"
+    cleanRootRemove "$root" && rm -rf --one-file-system "$tmp"
 }
 trap cleanup EXIT
+trap 'exit 1' INT TERM HUP
 fail() {
     echo "FAIL: $*" >&2
     exit 1
 }
+[ "$(id -u)" -eq 0 ] || fail "the clean roots need root"
 step_started=$(date +%s)
 took() {
     local now
