@@ -153,6 +153,10 @@ cleanRootCopy() {
     base=$(cleanRootBase) || return 1
     cp -a "$base" "$1"
     cp -L /etc/resolv.conf "$1/etc/resolv.conf" 2>/dev/null || true
+    # A copy lives for one build or test: dpkg need not wait for every file to reach the
+    # disk, and the manual page index (rebuilt after each install) is never read.
+    echo force-unsafe-io >"$1/etc/dpkg/dpkg.cfg.d/pommelot-unsafe-io"
+    echo "man-db man-db/auto-update boolean false" | chroot "$1" debconf-set-selections
 }
 
 # Packages this machine has downloaded already are taken from its own cache (linked, so that
