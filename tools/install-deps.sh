@@ -23,6 +23,8 @@ packages=(
   mutter kwin-wayland plasma-wayland-protocols jq
   # the Debian package: its build, its checks, one copy at a time, the play session
   debhelper dpkg-dev lintian dbus-daemon cage
+  # the package built and installed in fresh Debian roots
+  debootstrap
   # benchmarks (bench_audio runs its own sound server)
   pulseaudio libpulse-dev
 )

@@ -6,7 +6,10 @@
 #     flags, so that the package build takes its objects from the compiler cache), with its
 #     tests once, which also install it into a temporary prefix and start the installed program;
 #  4. the Debian package: built, checked with lintian and for its contents, started unpacked,
-#     and its play session run in cage;
+#     and its play session run in cage; then built again in a fresh minimal Debian root with
+#     only its declared build dependencies, and installed with apt into a second fresh root and
+#     started there (tests/install/clean-root-test.sh; the bare root is cached in
+#     /var/cache/pommelot-test, made by debootstrap where it is missing);
 #  5. everything with AddressSanitizer + UndefinedBehaviorSanitizer and -Werror.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -60,6 +63,12 @@ CCACHE_STATSLOG=$PWD/build-package/ccache.stats ccache --show-log-stats 2>/dev/n
 deb=$(ls build-package/pommelot_*.deb)
 tools/xvfb-run-test.sh bash tests/install/package-test.sh "$deb"
 bash tests/install/play-session-test.sh "$deb"
+started=$(date +%s)
+CCACHE_STATSLOG=$PWD/build-package/clean-root-ccache.stats \
+  tools/xvfb-run-test.sh bash tests/install/clean-root-test.sh "$deb"
+CCACHE_STATSLOG=$PWD/build-package/clean-root-ccache.stats ccache --show-log-stats 2>/dev/null |
+  grep -m1 'Hits:' | sed 's/^ */Compiler cache of the clean-root build: /' || true
+echo "The package in clean roots took $(($(date +%s) - started)) s"
 
 echo "== Whole suite with AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Debug -DPOMMELOT_WERROR=ON \

@@ -113,6 +113,15 @@ QRect XTestClient::geometry(xcb_window_t window)
     return r;
 }
 
+xcb_atom_t XTestClient::markWindow(xcb_window_t window, const char* name)
+{
+    const xcb_atom_t a = atom(name);
+    const uint32_t value = ++m_marks;
+    xcb_change_property(m_c, XCB_PROP_MODE_REPLACE, window, a, XCB_ATOM_CARDINAL, 32, 1, &value);
+    sync();
+    return a;
+}
+
 void XTestClient::key(xcb_keycode_t code, bool press)
 {
     xcb_test_fake_input(m_c, press ? XCB_KEY_PRESS : XCB_KEY_RELEASE, code, XCB_CURRENT_TIME,

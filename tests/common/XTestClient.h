@@ -31,6 +31,10 @@ public:
     void requestClose(xcb_window_t window);
     // The window's rectangle in root coordinates.
     QRect geometry(xcb_window_t window);
+    // Sets property NAME of a window (another client's, too) to a new number and returns the
+    // property's atom. The window's owner sees the PropertyNotify after every event the server
+    // sent it before: a mark in its event stream.
+    xcb_atom_t markWindow(xcb_window_t window, const char* name);
 
     // XTEST input; flush() sends what is queued.
     void key(xcb_keycode_t code, bool press);
@@ -47,6 +51,7 @@ private:
 
     xcb_connection_t* m_c = nullptr;
     xcb_window_t m_root = XCB_WINDOW_NONE;
+    uint32_t m_marks = 0;
 };
 
 namespace X11Desktop {

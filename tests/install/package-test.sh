@@ -8,6 +8,9 @@
 #   package-test.sh DEB
 # Runs under its own Xvfb (tools/xvfb-run-test.sh).
 set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source=tests/install/window-checks.sh
+. "$here/window-checks.sh"
 deb=$(realpath "$1")
 tmp=$(mktemp -d)
 pid=""
@@ -115,29 +118,9 @@ audio="$tmp/speaker.raw"
         SDL_DISKAUDIODELAY=0 "$root/usr/bin/pommelot" >"$tmp/run.log" 2>&1
 ) &
 pid=$!
-win=""
-for _ in $(seq 1 100); do
-    win=$(xdotool search --onlyvisible --pid "$pid" --name '^Pommelot$' 2>/dev/null | head -1) || true
-    [ -n "$win" ] && break
-    kill -0 "$pid" 2>/dev/null || { cat "$tmp/run.log" >&2; fail "the unpacked program ended at start"; }
-    sleep 0.1
-done
-[ -n "$win" ] || fail "the unpacked program shows no window"
-# The first shape is spoken: the speaker gets sound, not only silence.
-voiced() { [ -f "$audio" ] && tr -d '\000' <"$audio" | wc -c || echo 0; }
-for _ in $(seq 1 50); do
-    [ "$(voiced)" -gt 2000 ] && break
-    sleep 0.1
-done
-[ "$(voiced)" -gt 2000 ] || { cat "$tmp/run.log" >&2; fail "the unpacked program is silent"; }
-# Painted: the window shows the grey play view and a coloured shape, not an empty surface.
-sleep 0.5
-import -window "$win" "$tmp/shot.png"
-colours=$(convert "$tmp/shot.png" -format '%k' info:)
-[ "$colours" -ge 4 ] || fail "the window shows $colours colours"
-grey=$(convert "$tmp/shot.png" -fill black +opaque 'rgb(192,192,192)' -fill white -opaque 'rgb(192,192,192)' \
-    -format '%[fx:mean]' info:)
-awk -v g="$grey" 'BEGIN { exit !(g > 0.3) }' || fail "the play view is not grey (grey share $grey)"
+win=$(waitForWindow "$pid" "$tmp/run.log")
+waitForVoice "$audio" "$tmp/run.log"
+checkPainted "$win" "$tmp/shot.png"
 [ -d "$home/.local/share/Quorvex Pommelot/Pommelot/Colors" ] || fail "no data folder seeded"
 kill -TERM "$pid"
 wait "$pid" 2>/dev/null || true
