@@ -1,6 +1,7 @@
 #include "app/DataFolder.h"
 
 #include "app/PommelotApp.h"
+#include "components/CaseFold.h"
 
 #include <QDir>
 #include <QFile>
@@ -25,7 +26,7 @@ QString DataFolder::choose(const QString& programFolder)
 }
 
 namespace {
-// Lower-case names of everything in a folder: the program finds a sound file whatever the
+// Case-folded names of everything in a folder: the program finds a sound file whatever the
 // case of its name, so a parent's "red.wav" counts as the Red.wav we would bring.
 QSet<QString> namesIn(const QString& folder)
 {
@@ -33,7 +34,7 @@ QSet<QString> namesIn(const QString& folder)
     const QStringList entries = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden |
                                                        QDir::System | QDir::NoDotAndDotDot);
     for (const QString& name : entries)
-        names.insert(name.toLower());
+        names.insert(CaseFold::fold(name));
     return names;
 }
 
@@ -56,7 +57,7 @@ int copyMissing(const QString& from, const QString& to, const QString& suffix)
             present = namesIn(to);
             listed = true;
         }
-        if (present.contains(name.toLower()))
+        if (present.contains(CaseFold::fold(name)))
             continue;
         const QString target = to + QLatin1Char('/') + name;
         // Copy beside the target, then rename: rename never replaces a file, so a file that
@@ -70,7 +71,7 @@ int copyMissing(const QString& from, const QString& to, const QString& suffix)
         QFile::setPermissions(part, QFile::permissions(part) | QFileDevice::WriteOwner |
                                         QFileDevice::ReadOwner);
         if (QFile::rename(part, target)) {
-            present.insert(name.toLower());
+            present.insert(CaseFold::fold(name));
             ++copied;
         } else {
             QFile::remove(part);

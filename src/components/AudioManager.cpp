@@ -2,6 +2,7 @@
 
 #include "components/AudioEngine.h"
 #include "components/AudioRecorder.h"
+#include "components/CaseFold.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -182,12 +183,12 @@ QString CAudioManager::resolvePath(const QString& path)
     const QDir folder = exact.absoluteDir();
     if (!folder.exists())
         return QString();
-    const QString name = exact.fileName();
+    const QString name = CaseFold::fold(exact.fileName());
     // Sorted by name, so the same file wins every time when several differ only in case.
     const QStringList entries =
         folder.entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
     for (const QString& entry : entries) {
-        if (entry.compare(name, Qt::CaseInsensitive) == 0)
+        if (CaseFold::fold(entry) == name)
             return folder.filePath(entry);
     }
     return QString();

@@ -27,7 +27,7 @@ public:
     void AddWord(const QString& text) { AddWord(&text); }
     void InsertWordAfter(int index, const QString& text);
     void RemoveWord(int index);
-    // Index of the first word equal to text when the case of A..Z is ignored, or -1.
+    // Index of the first word equal to text when letter case is ignored (CaseFold), or -1.
     int FindWord(const QString& text) const;
     // The word, or "Word list is empty." for an index that names none or an empty word.
     QString GetWordText(int index) const;

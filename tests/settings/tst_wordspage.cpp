@@ -180,6 +180,18 @@ private Q_SLOTS:
         QCOMPARE(words()->GetCount(), 4);
         QCOMPARE(listBoxWords(page), words()->words());
 
+        // So is one whose letters beyond A..Z differ only in case.
+        answerAddWord(QString::fromUtf8("ÉVA"));
+        page.OnAddWord();
+        QCOMPARE(words()->GetWord(2), QString::fromUtf8("ÉVA"));
+        message.clear();
+        answerAddWord(QString::fromUtf8("éva"), &message);
+        page.OnAddWord();
+        QCOMPARE(message, QStringLiteral("Pommelot|That entry is already in the list."));
+        page.listBox()->setCurrentRow(2);
+        page.OnDeleteWord();
+        QCOMPARE(words()->GetCount(), 4);
+
         // With nothing selected it goes to the end; a recording that exists enables Play.
         QVERIFY(
             TestApp::writeWav(TestApp::programFolder() + QStringLiteral("/Words/Horse.wav"), 441));
@@ -298,6 +310,29 @@ private Q_SLOTS:
         QCOMPARE(TestApp::readFile(trash + QStringLiteral("/files/cAT.wav")), catBytes);
         QVERIFY(QFile::exists(trash + QStringLiteral("/info/Dog.wav.trashinfo")));
         QVERIFY(QDir(trash).removeRecursively());
+    }
+
+    // A list file written by other means may hold a word twice in two letter cases; they share
+    // one recording, which stays while either word remains.
+    void deletingOneOfTwoCaseTwinsKeepsTheirRecording()
+    {
+        setList(words(),
+                {QString::fromUtf8("Éva"), QStringLiteral("Dog"), QString::fromUtf8("éva")});
+        const QString wav = TestApp::programFolder() + QString::fromUtf8("/Words/Éva.wav");
+        QVERIFY(TestApp::writeWav(wav, 441, 333));
+        const QByteArray bytes = TestApp::readFile(wav);
+        QVERIFY(QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
+                    .removeRecursively());
+        CWordsPropPg page(words(), QStringLiteral("Words"));
+        page.ensureInitialized();
+        page.listBox()->setCurrentRow(2);
+        page.OnDeleteWord();
+        QCOMPARE(words()->words(), (QStringList{QString::fromUtf8("Éva"), QStringLiteral("Dog")}));
+        QCOMPARE(TestApp::readFile(wav), bytes);
+        // The last of the two takes it along.
+        page.listBox()->setCurrentRow(0);
+        page.OnDeleteWord();
+        QVERIFY(!QFile::exists(wav));
     }
 
     void emptyList()
