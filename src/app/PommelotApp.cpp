@@ -4,12 +4,17 @@
 #include "app/DataFolder.h"
 #include "app/MainFrame.h"
 #include "app/PommelotView.h"
+#include "components/Language.h"
 #include "components/QControls.h"
 #include "components/StarterVoice.h"
+#include "wordlist/ListFile.h"
 #include "wordlist/WordList.h"
+#include "wordlist/WordListFormat.h"
 
 #include <QDesktopServices>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QUrl>
 
@@ -117,6 +122,15 @@ bool CPommelotApp::InitInstance()
 
     if (InitQControls() == 0)
         return false;
+
+    // The language: asked for on the command line, else the desktop's where it is ours.
+    QString language = CLanguage::fromArguments(arguments());
+    if (language.isEmpty())
+        language = CLanguage::fromSystem();
+    CLanguage::instance()->select(language);
+    // A first start finds the starter word lists in its language.
+    if (g_testProgramFolder.isEmpty())
+        writeStarterLists(GetDataFolder(), language);
 
     // An installed copy keeps its sounds and lists in the user's data folder, seeded from
     // the shipped ones without overwriting anything a parent made.
@@ -240,4 +254,57 @@ void CPommelotApp::OnAppAbout()
 {
     CAboutDlg dlg(m_pMainFrame.get());
     dlg.exec();
+}
+
+QStringList CPommelotApp::starterWords(const QString& code, const QString& fileStem)
+{
+    QFile file(QStringLiteral(":/lang/%1/%2.txt").arg(CLanguage::info(code).code, fileStem));
+    QStringList words;
+    if (!file.open(QIODevice::ReadOnly))
+        return words;
+    const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+    for (const QString& line : lines) {
+        const QString word = line.trimmed();
+        if (!word.isEmpty())
+            words << word;
+    }
+    return words;
+}
+
+int CPommelotApp::writeStarterLists(const QString& folder, const QString& code)
+{
+    int written = 0;
+    for (const QString& stem : {QStringLiteral("Default"), QStringLiteral("Bird")}) {
+        const QString path = folder + QLatin1Char('/') + stem + QStringLiteral(".wdl");
+        if (QFileInfo::exists(path) || QFileInfo(path).isSymLink())
+            continue;
+        const QStringList words = starterWords(code, stem);
+        if (!words.isEmpty() && ListFile::write(path, WordListFormat::encode(words)))
+            ++written;
+    }
+    return written;
+}
+
+void CPommelotApp::setLanguage(const QString& code, bool starterLists)
+{
+    CLanguage::instance()->select(code);
+    if (!starterLists)
+        return;
+    const QString current = CLanguage::instance()->current();
+    for (WordList* list : {m_pWordList, m_pBirdWordList}) {
+        if (!list)
+            continue;
+        const QString stem =
+            list == m_pWordList ? QStringLiteral("Default") : QStringLiteral("Bird");
+        while (list->GetCount() > 0)
+            list->RemoveWord(list->GetCount() - 1);
+        for (const QString& word : starterWords(current, stem))
+            list->AddWord(word);
+        list->Save();
+    }
+}
+
+QString CPommelotApp::starterVoiceStatus() const
+{
+    return QString();
 }

@@ -5,12 +5,14 @@
 #include "wordlist/ListFile.h"
 #include "wordlist/WordListFormat.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 #include <cstdlib>
 
 namespace {
 
-const char kEmptyText[] = "Word list is empty.";
+const char kEmptyText[] = QT_TRANSLATE_NOOP("WordList", "Word list is empty.");
 
 } // namespace
 
@@ -94,7 +96,7 @@ int WordList::FindWord(const QString& text) const
 QString WordList::GetWordText(int index) const
 {
     if (index < 0 || index >= m_words.size() || m_words.at(index).isEmpty())
-        return QString::fromLatin1(kEmptyText);
+        return emptyText();
     return m_words.at(index);
 }
 
@@ -116,6 +118,11 @@ QString WordList::GetSoundPath(int index) const
         return QString();
     return m_dataFolder + QLatin1Char('/') + m_szFolder + QLatin1Char('/') + word +
            QStringLiteral(".wav");
+}
+
+QString WordList::emptyText()
+{
+    return QCoreApplication::translate("WordList", kEmptyText);
 }
 
 bool WordList::isSafeFileName(const QString& word)

@@ -42,6 +42,9 @@ public:
     const QStringList& words() const { return m_words; }
     bool isModified() const { return m_bModified; }
 
+    // "Word list is empty.", in the interface's language.
+    static QString emptyText();
+
     // A word is a safe file name unless it holds '/', '\\' or NUL, or is "." or "..".
     static bool isSafeFileName(const QString& word);
 
