@@ -265,6 +265,17 @@ Die Tastendrücke eines Kindes können den Desktop erreichen, während Pommelot 
     </message>
 </context>
 <context>
+    <name>CPommelotApp</name>
+    <message>
+        <source>Making the starter voice in %1: %2 of %3 ready. Until then your own recordings or the English starter voice are heard.</source>
+        <translation>Die Startstimme auf %1 wird erstellt: %2 von %3 fertig. Bis dahin sind Ihre eigenen Aufnahmen oder die englische Startstimme zu hören.</translation>
+    </message>
+    <message>
+        <source>The starter voice in %1 could not be made for %2 of %3 items (its voice files are missing or damaged): they are heard in English.</source>
+        <translation>Die Startstimme auf %1 konnte für %2 von %3 Einträgen nicht erstellt werden (ihre Stimmdateien fehlen oder sind beschädigt): Sie sind auf Englisch zu hören.</translation>
+    </message>
+</context>
+<context>
     <name>CScreenSaverInhibitor</name>
     <message>
         <source>screen kept on</source>

@@ -265,6 +265,17 @@ Las teclas del niño pueden llegar al escritorio mientras Pommelot está delante
     </message>
 </context>
 <context>
+    <name>CPommelotApp</name>
+    <message>
+        <source>Making the starter voice in %1: %2 of %3 ready. Until then your own recordings or the English starter voice are heard.</source>
+        <translation>Creando la voz inicial en %1: %2 de %3 listas. Mientras tanto se oyen tus grabaciones o la voz inicial en inglés.</translation>
+    </message>
+    <message>
+        <source>The starter voice in %1 could not be made for %2 of %3 items (its voice files are missing or damaged): they are heard in English.</source>
+        <translation>No se pudo crear la voz inicial en %1 para %2 de %3 elementos (faltan sus archivos de voz o están dañados): se oyen en inglés.</translation>
+    </message>
+</context>
+<context>
     <name>CScreenSaverInhibitor</name>
     <message>
         <source>screen kept on</source>

@@ -265,6 +265,17 @@ Les touches de l&apos;enfant peuvent atteindre le bureau pendant que Pommelot es
     </message>
 </context>
 <context>
+    <name>CPommelotApp</name>
+    <message>
+        <source>Making the starter voice in %1: %2 of %3 ready. Until then your own recordings or the English starter voice are heard.</source>
+        <translation>Création de la voix de départ en %1 : %2 sur %3 prêts. En attendant, vos enregistrements ou la voix de départ anglaise sont entendus.</translation>
+    </message>
+    <message>
+        <source>The starter voice in %1 could not be made for %2 of %3 items (its voice files are missing or damaged): they are heard in English.</source>
+        <translation>La voix de départ en %1 n&apos;a pas pu être créée pour %2 éléments sur %3 (ses fichiers de voix manquent ou sont abîmés) : ils sont entendus en anglais.</translation>
+    </message>
+</context>
+<context>
     <name>CScreenSaverInhibitor</name>
     <message>
         <source>screen kept on</source>

@@ -265,6 +265,17 @@ I tasti premuti dal bambino possono raggiungere il desktop mentre Pommelot è in
     </message>
 </context>
 <context>
+    <name>CPommelotApp</name>
+    <message>
+        <source>Making the starter voice in %1: %2 of %3 ready. Until then your own recordings or the English starter voice are heard.</source>
+        <translation>Creazione della voce iniziale in %1: %2 di %3 pronte. Nel frattempo si sentono le tue registrazioni o la voce iniziale inglese.</translation>
+    </message>
+    <message>
+        <source>The starter voice in %1 could not be made for %2 of %3 items (its voice files are missing or damaged): they are heard in English.</source>
+        <translation>Non è stato possibile creare la voce iniziale in %1 per %2 di %3 elementi (i file della voce mancano o sono danneggiati): si sentono in inglese.</translation>
+    </message>
+</context>
+<context>
     <name>CScreenSaverInhibitor</name>
     <message>
         <source>screen kept on</source>

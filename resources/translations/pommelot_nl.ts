@@ -265,6 +265,17 @@ De toetsaanslagen van een kind kunnen het bureaublad bereiken terwijl Pommelot v
     </message>
 </context>
 <context>
+    <name>CPommelotApp</name>
+    <message>
+        <source>Making the starter voice in %1: %2 of %3 ready. Until then your own recordings or the English starter voice are heard.</source>
+        <translation>De startstem in het %1 wordt gemaakt: %2 van %3 klaar. Tot dan zijn je eigen opnamen of de Engelse startstem te horen.</translation>
+    </message>
+    <message>
+        <source>The starter voice in %1 could not be made for %2 of %3 items (its voice files are missing or damaged): they are heard in English.</source>
+        <translation>De startstem in het %1 kon voor %2 van %3 items niet worden gemaakt (de stembestanden ontbreken of zijn beschadigd): ze zijn in het Engels te horen.</translation>
+    </message>
+</context>
+<context>
     <name>CScreenSaverInhibitor</name>
     <message>
         <source>screen kept on</source>

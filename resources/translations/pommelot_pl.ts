@@ -265,6 +265,17 @@ Naciśnięcia klawiszy przez dziecko mogą dotrzeć do pulpitu, gdy Pommelot jes
     </message>
 </context>
 <context>
+    <name>CPommelotApp</name>
+    <message>
+        <source>Making the starter voice in %1: %2 of %3 ready. Until then your own recordings or the English starter voice are heard.</source>
+        <translation>Tworzenie głosu startowego w języku %1: gotowe %2 z %3. Do tego czasu słychać Twoje nagrania lub angielski głos startowy.</translation>
+    </message>
+    <message>
+        <source>The starter voice in %1 could not be made for %2 of %3 items (its voice files are missing or damaged): they are heard in English.</source>
+        <translation>Nie udało się utworzyć głosu startowego w języku %1 dla %2 z %3 elementów (brakuje plików głosu lub są uszkodzone): słychać je po angielsku.</translation>
+    </message>
+</context>
+<context>
     <name>CScreenSaverInhibitor</name>
     <message>
         <source>screen kept on</source>

@@ -1,6 +1,7 @@
 #include "app/DataFolder.h"
 
 #include "app/PommelotApp.h"
+#include "components/AudioManager.h"
 #include "components/CaseFold.h"
 
 #include <QDir>
@@ -93,4 +94,55 @@ int DataFolder::seed(const QString& from, const QString& to)
     }
     copied += copyMissing(from, to, QStringLiteral(".wdl"));
     return copied;
+}
+
+namespace {
+bool sameBytes(const QString& a, const QString& b)
+{
+    if (QFileInfo(a).size() != QFileInfo(b).size())
+        return false;
+    QFile fa(a);
+    QFile fb(b);
+    if (!fa.open(QIODevice::ReadOnly) || !fb.open(QIODevice::ReadOnly))
+        return false;
+    return fa.readAll() == fb.readAll();
+}
+} // namespace
+
+int DataFolder::takeOutStarterCopies(const QString& dataFolder, const QString& programFolder)
+{
+    if (dataFolder.isEmpty())
+        return 0;
+    const QString marker = dataFolder + QStringLiteral("/Starter/.sorted");
+    if (QFileInfo::exists(marker))
+        return 0;
+    QStringList starterBases{dataFolder};
+    if (!programFolder.isEmpty() && programFolder != dataFolder)
+        starterBases << programFolder;
+    int taken = 0;
+    for (const char* folder : CPommelotApp::kSoundFolders) {
+        const QString name = QLatin1String(folder);
+        const QDir sounds(dataFolder + QLatin1Char('/') + name);
+        const QStringList files = sounds.entryList(QDir::Files | QDir::NoDotAndDotDot);
+        for (const QString& file : files) {
+            if (!file.endsWith(QStringLiteral(".wav"), Qt::CaseInsensitive))
+                continue;
+            const QString path = sounds.filePath(file);
+            bool twin = false;
+            for (const QString& base : starterBases) {
+                const QString starter = CAudioManager::resolvePath(
+                    base + QStringLiteral("/Starter/en/") + name + QLatin1Char('/') + file);
+                twin = twin || (!starter.isEmpty() && sameBytes(path, starter));
+            }
+            // Its twin in the starter folder is what plays now.
+            if (twin && QFile::remove(path))
+                ++taken;
+        }
+    }
+    if (QDir().mkpath(dataFolder + QStringLiteral("/Starter"))) {
+        QFile done(marker);
+        if (done.open(QIODevice::WriteOnly))
+            done.write("Starter copies were taken out of the sound folders.\n");
+    }
+    return taken;
 }

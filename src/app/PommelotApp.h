@@ -88,6 +88,10 @@ public:
 
 private:
     void createSoundFolders();
+    // Queues what the current language's starter voice lacks, for its items and the words of
+    // both lists.
+    void makeStarterVoice();
+    void replaceWithStarterLists();
     std::unique_ptr<CMainFrame> m_pMainFrame;
     std::unique_ptr<QSettings> m_pProfile;
 };

@@ -3,6 +3,7 @@
 #include "components/AudioEngine.h"
 #include "components/AudioRecorder.h"
 #include "components/CaseFold.h"
+#include "components/StarterVoice.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -60,7 +61,8 @@ void CAudioManager::Play(const QString& path)
 {
     // Skipped files still take their turn, so queueDrained always comes, and never from
     // inside Play.
-    d->lastQueued = d->engine->enqueue(d->channel, resolvePath(path));
+    // The parent's recording, else the language's starter recording, else the English one.
+    d->lastQueued = d->engine->enqueue(d->channel, CStarterVoice::find(path));
 }
 
 void CAudioManager::Stop()

@@ -3,6 +3,7 @@
 #include "app/PommelotApp.h"
 #include "components/KeyHook.h"
 #include "components/Language.h"
+#include "components/StarterVoice.h"
 #include "components/lock/LockStatus.h"
 #include "settings/MyFontDlg.h"
 
@@ -33,6 +34,9 @@ CGeneralPropPg::CGeneralPropPg(QWidget* parent)
     ui->fullScreenHint->setText(tr("Covers every screen. To leave, hold %1 for three seconds.")
                                     .arg(LeaveGesture::chordText()));
     connect(ui->fontButton, &QAbstractButton::clicked, this, &CGeneralPropPg::OnChangeFont);
+    // How far the language's starter voice is, while it is being made.
+    connect(CStarterVoice::instance(), &CStarterVoice::progressChanged, this,
+            &CGeneralPropPg::showVoiceStatus);
     // What the keyboard lock holds on this desktop, kept up to date while the page is open.
     ui->lockStatus->setText(KeyLockStatusText());
     if (CLockStatus* status = CLockStatus::instance())

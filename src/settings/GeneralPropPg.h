@@ -53,7 +53,9 @@ public:
 public Q_SLOTS:
     void OnChangeFont();
 
-private:
+private Q_SLOTS:
     void showVoiceStatus();
+
+private:
     std::unique_ptr<Ui::GeneralPage> ui;
 };

@@ -3,6 +3,7 @@
 #include "activities/Vocabulary.h"
 #include "app/PommelotApp.h"
 #include "components/QPictureButton.h"
+#include "components/StarterVoice.h"
 #include "settings/SpinButton.h"
 
 #include <QAbstractButton>
@@ -146,8 +147,9 @@ bool CMyPropertyPage::soundFileExists(const QString& path)
 {
     if (path.isEmpty())
         return false;
-    // The player finds a file whose name differs only in case; so does the button.
-    const QString resolved = CAudioManager::resolvePath(path);
+    // Play is offered for what the player would play: the parent's recording (found whatever
+    // the case of its name), else a starter recording.
+    const QString resolved = CStarterVoice::find(path);
     return !resolved.isEmpty() && QFileInfo(resolved).isFile();
 }
 
