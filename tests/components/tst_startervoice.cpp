@@ -54,6 +54,8 @@ struct Reference
 std::map<QString, Reference> g_references;
 // "Rot" as the program's speaker says it in German.
 QString g_rot;
+// The English reference word as an earlier build's tools cleaned it up.
+QString g_earlierBuild;
 
 QByteArray quoted(const QString& s)
 {
@@ -83,6 +85,17 @@ void makeReferences(const QString& folder)
         quoted(QStringLiteral(POMMELOT_BINARY_DIR "/pommelot-speak")) + " de+f4 Rot " + quoted(rot);
     if (std::system(command.constData()) == 0)
         g_rot = rot;
+    // The English word cleaned up once more, as an earlier build made it: the tool dithers
+    // the last bits anew on every run.
+    if (g_references.count(QStringLiteral("en")) != 0) {
+        const Reference& r = g_references.at(QStringLiteral("en"));
+        const QString again = folder + QStringLiteral("/en-sox-again.wav");
+        const QByteArray redo = "sox " + quoted(r.cli) + " -b 16 -e signed-integer " +
+                                quoted(again) +
+                                " silence 1 0.01 0.5% reverse silence 1 0.01 0.5% reverse norm -1";
+        if (std::system(redo.constData()) == 0)
+            g_earlierBuild = again;
+    }
 }
 
 // Every file below folder (but its Starter folder) with its bytes.
@@ -247,12 +260,21 @@ private Q_SLOTS:
     // heard; a parent's recording of the same item stays.
     void oldStarterCopyDoesNotWin()
     {
+        if (g_earlierBuild.isEmpty() || g_references.count(QStringLiteral("it")) == 0)
+            QSKIP("espeak-ng and sox are needed");
         QTemporaryDir program;
         const QString shipped = program.path() + QStringLiteral("/Starter/en/Colors");
-        QVERIFY(TestApp::writeWav(shipped + QStringLiteral("/Green.wav"), 3000, 700));
-        QVERIFY(TestApp::writeWav(shipped + QStringLiteral("/Yellow.wav"), 3000, 700));
-        QVERIFY(QFile::copy(shipped + QStringLiteral("/Green.wav"), cue("Colors", "Green")));
-        QVERIFY(TestApp::writeWav(cue("Colors", "Yellow"), 3000, 701));
+        const QString english = g_references.at(QStringLiteral("en")).cleaned;
+        QVERIFY(QDir().mkpath(shipped));
+        for (const char* name : {"/Green.wav", "/Blue.wav", "/Yellow.wav"})
+            QVERIFY(QFile::copy(english, shipped + QLatin1String(name)));
+        // Seeded by an earlier version: a copy of the file it shipped, and one an earlier build
+        // made of the same word.
+        QVERIFY(QFile::copy(shipped + QStringLiteral("/Blue.wav"), cue("Colors", "Blue")));
+        QVERIFY(QFile::copy(g_earlierBuild, cue("Colors", "Green")));
+        // The parent's recording of yellow: another voice altogether.
+        QVERIFY(
+            QFile::copy(g_references.at(QStringLiteral("it")).cleaned, cue("Colors", "Yellow")));
         const QByteArray parentsYellow = TestApp::readFile(cue("Colors", "Yellow"));
         QVERIFY(TestApp::writeWav(m_data + QStringLiteral("/Starter/it/Colors/Green.wav"), 100));
         CStarterVoice::setFolders(m_data, program.path());
@@ -260,14 +282,15 @@ private Q_SLOTS:
         QCOMPARE(CStarterVoice::find(cue("Colors", "Green")), cue("Colors", "Green"));
 
         QFile::remove(m_data + QStringLiteral("/Starter/.sorted"));
-        QCOMPARE(DataFolder::takeOutStarterCopies(m_data, program.path()), 1);
+        QCOMPARE(DataFolder::takeOutStarterCopies(m_data, program.path()), 2);
         QVERIFY(!QFileInfo::exists(cue("Colors", "Green")));
+        QVERIFY(!QFileInfo::exists(cue("Colors", "Blue")));
         QCOMPARE(TestApp::readFile(cue("Colors", "Yellow")), parentsYellow);
         QCOMPARE(CStarterVoice::find(cue("Colors", "Green")),
                  m_data + QStringLiteral("/Starter/it/Colors/Green.wav"));
         QCOMPARE(CStarterVoice::find(cue("Colors", "Yellow")), cue("Colors", "Yellow"));
         // Once: a copy that turns up later is left alone.
-        QVERIFY(QFile::copy(shipped + QStringLiteral("/Green.wav"), cue("Colors", "Green")));
+        QVERIFY(QFile::copy(g_earlierBuild, cue("Colors", "Green")));
         QCOMPARE(DataFolder::takeOutStarterCopies(m_data, program.path()), 0);
         QVERIFY(QFile::remove(cue("Colors", "Green")));
         QVERIFY(QFile::remove(cue("Colors", "Yellow")));
