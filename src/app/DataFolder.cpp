@@ -3,6 +3,7 @@
 #include "app/PommelotApp.h"
 #include "components/AudioManager.h"
 #include "components/CaseFold.h"
+#include "components/WavFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,7 +12,6 @@
 #include <QStandardPaths>
 
 #include <cstdlib>
-#include <sndfile.h>
 #include <vector>
 
 QString DataFolder::choose(const QString& programFolder)
@@ -101,27 +101,6 @@ int DataFolder::seed(const QString& from, const QString& to)
 }
 
 namespace {
-struct Samples
-{
-    SF_INFO info{};
-    std::vector<short> data;
-};
-
-Samples readSamples(const QString& path)
-{
-    Samples s;
-    SNDFILE* file = sf_open(QFile::encodeName(path).constData(), SFM_READ, &s.info);
-    if (!file)
-        return s;
-    // A starter recording is a second or two; anything far longer is no starter copy.
-    if (s.info.frames > 0 && s.info.frames < 10 * 48000 && s.info.channels == 1) {
-        s.data.resize(size_t(s.info.frames));
-        s.data.resize(size_t(sf_readf_short(file, s.data.data(), s.info.frames)));
-    }
-    sf_close(file);
-    return s;
-}
-
 // The same starter recording: the same bytes, or the same word made again by the starter
 // voice's tools, which dither the last bit or two of each sample differently on every run.
 // A recording of a parent's voice is never within two steps of the speech voice's samples.
@@ -133,13 +112,15 @@ bool sameRecording(const QString& a, const QString& b)
         return false;
     if (fa.size() == fb.size() && fa.readAll() == fb.readAll())
         return true;
-    const Samples x = readSamples(a);
-    const Samples y = readSamples(b);
-    if (x.data.empty() || x.data.size() != y.data.size() ||
-        x.info.samplerate != y.info.samplerate || x.info.format != y.info.format)
+    // A starter recording is a second or two; anything far longer is no starter copy.
+    int xRate = 0;
+    int yRate = 0;
+    const std::vector<int16_t> x = WavFile::readMono(a, xRate, 10 * 48000);
+    const std::vector<int16_t> y = WavFile::readMono(b, yRate, 10 * 48000);
+    if (x.empty() || x.size() != y.size() || xRate != yRate)
         return false;
-    for (size_t i = 0; i < x.data.size(); ++i) {
-        if (std::abs(int(x.data[i]) - int(y.data[i])) > 2)
+    for (size_t i = 0; i < x.size(); ++i) {
+        if (std::abs(int(x[i]) - int(y[i])) > 2)
             return false;
     }
     return true;

@@ -315,21 +315,6 @@ bool runSpeaker(const QString& speaker, const QString& voice, const QString& tex
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
-std::vector<int16_t> readSamples(const QString& path, int& rate)
-{
-    std::vector<int16_t> samples;
-    SF_INFO info{};
-    SNDFILE* file = sf_open(QFile::encodeName(path).constData(), SFM_READ, &info);
-    if (!file)
-        return samples;
-    if (info.channels == 1 && info.frames > 0) {
-        samples.resize(size_t(info.frames));
-        samples.resize(size_t(sf_readf_short(file, samples.data(), info.frames)));
-        rate = info.samplerate;
-    }
-    sf_close(file);
-    return samples;
-}
 } // namespace
 
 bool CStarterVoice::make(const Job& job)
@@ -361,7 +346,7 @@ bool CStarterVoice::make(const Job& job)
     int rate = 0;
     std::vector<int16_t> samples;
     if (runSpeaker(speaker, QLatin1String(CLanguage::info(job.language).voice), job.text, rawPath))
-        samples = readSamples(rawPath, rate);
+        samples = WavFile::readMono(rawPath, rate);
     QFile::remove(rawPath);
     SoundTrim::trimSilence(samples, rate);
     if (samples.empty() || rate <= 0)
