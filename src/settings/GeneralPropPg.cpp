@@ -91,7 +91,9 @@ void CGeneralPropPg::OnOK()
     app->m_bFullScreen = m_bFullScreen;
     // Heard at the next key press; the interface follows at once.
     app->setLanguage(m_strLanguage, m_bStarterLists);
+    // Taken once: an Apply followed by OK starts the lists anew only once.
     m_bStarterLists = false;
+    ui->starterLists->setChecked(false);
     CMyPropertyPage::OnOK();
 }
 
