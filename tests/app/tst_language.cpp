@@ -3,6 +3,7 @@
 #include "settings/GeneralPropPg.h"
 #include "settings/ModalHelper.h"
 #include "settings/MyFontDlg.h"
+#include "settings/RecordColorsPropPg.h"
 #include "settings/SettingsPropSheet.h"
 #include "settings/WordsPropPg.h"
 #include "wordlist/WordList.h"
@@ -29,14 +30,16 @@ struct Expected
     const char* duplicate;
     const char* fontStyle; // Qt's own font dialog
     const char* yes;       // Qt's own message box button
+    const char* red;       // the first item of the Colors page
 };
 
 const Expected kExpected[] = {
-    {"en", "General", "&Enable Audio", "That entry is already in the list.", "Font st&yle", "&Yes"},
+    {"en", "General", "&Enable Audio", "That entry is already in the list.", "Font st&yle", "&Yes",
+     "Red"},
     {"de", "Allgemein", "Ton &einschalten", "Dieser Eintrag steht schon in der Liste.",
-     "Schrifts&til", "&Ja"},
+     "Schrifts&til", "&Ja", "Rot"},
     {"fr", "Général", "&Activer le son", "Ce mot est déjà dans la liste.", "St&yle de police",
-     "&Oui"},
+     "&Oui", "Rouge"},
 };
 
 const Expected& expected()
@@ -75,6 +78,12 @@ private Q_SLOTS:
         auto* language = general.control<QComboBox>(CGeneralPropPg::IDC_LANGUAGE);
         QCOMPARE(language->currentData().toString(), QString::fromUtf8(expected().code));
         QCOMPARE(language->count(), CLanguage::all().size());
+        // A recording page names its item in the language (its file keeps its name).
+        sheet.SetActivePage(3);
+        QCOMPARE(sheet.m_pColorsPage->control<QLabel>(1021)->text(),
+                 QString::fromUtf8(expected().red));
+        QVERIFY(
+            sheet.m_pColorsPage->GetItemSoundPath().endsWith(QStringLiteral("/Colors/Red.wav")));
         sheet.reject();
     }
 
