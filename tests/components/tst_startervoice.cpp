@@ -5,10 +5,12 @@
 #include "components/SoundTrim.h"
 #include "components/SpeechVoice.h"
 #include "components/StarterVoice.h"
+#include "settings/GeneralPropPg.h"
 
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QLabel>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <cstdlib>
@@ -324,6 +326,12 @@ private Q_SLOTS:
         // The General page says so.
         const QString status = AfxGetApp()->starterVoiceStatus();
         QVERIFY2(status.contains(QStringLiteral(" %1 ").arg(queued)), qPrintable(status));
+        CGeneralPropPg page;
+        page.ensureInitialized();
+        auto* line = page.findChild<QLabel*>(QStringLiteral("voiceStatus"));
+        QVERIFY(line);
+        QCOMPARE(line->text(), status);
+        QVERIFY(!line->isHidden());
         CLanguage::instance()->select(QStringLiteral("en"));
         QVERIFY2(AfxGetApp()->starterVoiceStatus().isEmpty(),
                  qPrintable(AfxGetApp()->starterVoiceStatus()));
