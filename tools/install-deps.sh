@@ -9,6 +9,8 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins libqt6svg6 libgl-dev
   libsdl2-dev libsndfile1-dev libxcb1-dev libxcb-keysyms1-dev libxcb-xtest0-dev
   libespeak-ng-dev
+  # the interface's translations, and Qt's own for its standard dialogs
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   # keyboard lock: X11 server keys and screen saver, Wayland protocols, D-Bus inhibitors
   libx11-dev libxcb-screensaver0-dev qt6-base-private-dev qt6-wayland qt6-wayland-dev
   qt6-wayland-dev-tools wayland-protocols libwayland-dev

@@ -1,18 +1,21 @@
 #!/usr/bin/env bash
-# Makes the starter voice: one recording for every item the play modes speak, spoken by
-# espeak-ng and trimmed with sox, so that a fresh copy of Pommelot talks before a parent has
-# recorded anything.
+# Makes the starter voice in every language: one recording for every item the play modes
+# speak, spoken by espeak-ng and trimmed with sox, so that a fresh copy of Pommelot talks in
+# its family's language before a parent has recorded anything.
 #
 #   make-voice.sh STAGE_DIR [PROGRAM_DIR [FOLDER=WORD_LIST_TEXT...]]
 #
 # STAGE_DIR   our own cache of generated recordings and word lists (the files an install
-#             ships). Emptied only when the voice settings below change.
-# PROGRAM_DIR a program folder: every staged recording and .wdl file is copied into it where
-#             no file of that name exists yet, letter case ignored (the program finds a sound
-#             file whatever its case, so a parent's "red.wav" must not be shadowed by our
-#             "Red.wav"). Nothing in it is ever overwritten.
-# FOLDER=WORD_LIST_TEXT  a text file of one word or phrase a line, spoken into the sound
-#             folder FOLDER (Words=data/Default.txt, Bird=data/Bird.txt).
+#             ships): Starter/<language>/<Folder>/<Name>.wav. Emptied only when the voice
+#             settings below change.
+# PROGRAM_DIR a program folder: every staged recording is copied into its Starter folder, and
+#             every .wdl file into it, where no file of that name exists yet, letter case
+#             ignored. Nothing in it is ever overwritten, and the parent's sound folders are
+#             never written.
+# FOLDER=WORD_LIST_TEXT  a text file of one word or phrase a line, spoken in English into the
+#             sound folder FOLDER (Words=data/Default.txt, Bird=data/Bird.txt). The other
+#             languages' items and word lists are in data/lang/<language>/ (Items.txt,
+#             Default.txt, Bird.txt).
 #
 # Quick when everything exists: no program is started then.
 set -euo pipefail
@@ -24,7 +27,10 @@ VOICE="en-us+f4"
 SPEED=130
 PITCH=60
 AMPLITUDE=120
-SETTINGS="espeak-ng -v ${VOICE} -s ${SPEED} -p ${PITCH} -a ${AMPLITUDE}; sox trim 0.5%, norm -1, 16-bit"
+# Each other language: its own voice, in the same smooth female variant.
+LANGUAGES="de fr es it nl pl"
+SETTINGS="espeak-ng -v ${VOICE} -s ${SPEED} -p ${PITCH} -a ${AMPLITUDE}; sox trim 0.5%, norm -1, 16-bit; Starter/<language>: en $LANGUAGES (<language>+f4)"
+langdir="$(cd "$(dirname "$0")/.." && pwd)/data/lang"
 
 die() {
     echo "make-voice.sh: $*" >&2
@@ -36,35 +42,42 @@ stage=$1
 program=${2:-}
 shift $(($# >= 2 ? 2 : 1))
 
-# Every item as "Folder|file stem|text spoken".
+# Every item as "language|Folder|file stem|text spoken".
 items=()
-for l in A B C D E F G H I J K L M N O P Q R S T U V W X Y Z; do
-    items+=("Letters|$l|$l")
-done
-for n in 1 2 3 4 5 6 7 8 9 10; do
-    items+=("Numbers|$n|$n")
-done
-for c in Red Orange Yellow Green Blue Indigo Violet White Black; do
-    items+=("Colors|$c|$c")
-done
-for s in Circle Square Triangle Rectangle Diamond Pentagon Hexagon Octagon Star Trapezoid; do
-    items+=("Shapes|$s|$s")
-done
-for m in plus minus equals; do
-    items+=("Math|$m|$m")
-done
-for arg in "$@"; do
-    folder=${arg%%=*}
-    list=${arg#*=}
-    [ -f "$list" ] || die "no word list $list"
+add_list() { # add_list LANGUAGE FOLDER TEXT_FILE
+    local word
+    [ -f "$3" ] || die "no word list $3"
     while IFS= read -r word || [ -n "$word" ]; do
         word=${word%$'\r'}
         [ -n "$word" ] || continue
         case $word in
-        */* | .* | *'|'*) die "$list: '$word' cannot be a file name" ;;
+        */* | .* | *'|'*) die "$3: '$word' cannot be a file name" ;;
         esac
-        items+=("$folder|$word|$word")
-    done <"$list"
+        items+=("$1|$2|$word|$word")
+    done <"$3"
+}
+for lang in en $LANGUAGES; do
+    # The letters and numbers as written: each language names them in its own words.
+    for l in A B C D E F G H I J K L M N O P Q R S T U V W X Y Z; do
+        items+=("$lang|Letters|$l|$l")
+    done
+    for n in 1 2 3 4 5 6 7 8 9 10; do
+        items+=("$lang|Numbers|$n|$n")
+    done
+    # Colours, shapes and sum words: the file keeps its English name, the voice says the
+    # language's word.
+    [ -f "$langdir/$lang/Items.txt" ] || die "no $langdir/$lang/Items.txt"
+    while IFS='|' read -r folder name text || [ -n "$folder" ]; do
+        case $folder in '#'* | '') continue ;; esac
+        items+=("$lang|$folder|$name|${text%$'\r'}")
+    done <"$langdir/$lang/Items.txt"
+    if [ "$lang" != en ]; then
+        add_list "$lang" Words "$langdir/$lang/Default.txt"
+        add_list "$lang" Bird "$langdir/$lang/Bird.txt"
+    fi
+done
+for arg in "$@"; do
+    add_list en "${arg%%=*}" "${arg#*=}"
 done
 
 mkdir -p "$stage"
@@ -72,25 +85,29 @@ stamp="$stage/voice-settings"
 if [ ! -f "$stamp" ] || [ "$(cat "$stamp")" != "$SETTINGS" ]; then
     # Our own cache only: the program folder is never touched here.
     rm -rf "$stage/Letters" "$stage/Numbers" "$stage/Colors" "$stage/Shapes" "$stage/Math" \
-        "$stage/Words" "$stage/Bird"
+        "$stage/Words" "$stage/Bird" "$stage/Starter"
     printf '%s\n' "$SETTINGS" >"$stamp"
 fi
 
-speak() { # speak TEXT OUT.wav
-    local raw="$2.raw.wav" tmp="$2.tmp.wav"
-    espeak-ng -v "$VOICE" -s "$SPEED" -p "$PITCH" -a "$AMPLITUDE" -w "$raw" -- "$1"
+voice_of() { # voice_of LANGUAGE
+    if [ "$1" = en ]; then echo "$VOICE"; else echo "$1+f4"; fi
+}
+
+speak() { # speak LANGUAGE TEXT OUT.wav
+    local raw="$3.raw.wav" tmp="$3.tmp.wav"
+    espeak-ng -v "$(voice_of "$1")" -s "$SPEED" -p "$PITCH" -a "$AMPLITUDE" -w "$raw" -- "$2"
     # Cut the silence before and after the word so a cue starts at once, bring the level to
     # just under full scale, and store 16-bit PCM.
     sox "$raw" -b 16 -e signed-integer "$tmp" \
         silence 1 0.01 0.5% reverse silence 1 0.01 0.5% reverse norm -1
     rm -f "$raw"
-    mv -f "$tmp" "$2"
+    mv -f "$tmp" "$3"
 }
 
 missing=()
 for item in "${items[@]}"; do
-    IFS='|' read -r folder name text <<<"$item"
-    [ -s "$stage/$folder/$name.wav" ] || missing+=("$item")
+    IFS='|' read -r lang folder name text <<<"$item"
+    [ -s "$stage/Starter/$lang/$folder/$name.wav" ] || missing+=("$item")
 done
 if [ ${#missing[@]} -gt 0 ]; then
     command -v espeak-ng >/dev/null || die "espeak-ng is not installed"
@@ -99,9 +116,9 @@ if [ ${#missing[@]} -gt 0 ]; then
     # Two at a time: the build machine has few cores.
     running=0
     for item in "${missing[@]}"; do
-        IFS='|' read -r folder name text <<<"$item"
-        mkdir -p "$stage/$folder"
-        speak "$text" "$stage/$folder/$name.wav" &
+        IFS='|' read -r lang folder name text <<<"$item"
+        mkdir -p "$stage/Starter/$lang/$folder"
+        speak "$lang" "$text" "$stage/Starter/$lang/$folder/$name.wav" &
         running=$((running + 1))
         if [ $running -ge 2 ]; then
             wait -n
@@ -141,8 +158,8 @@ copy_missing() { # copy_missing SRC DIR NAME
 }
 
 for item in "${items[@]}"; do
-    IFS='|' read -r folder name text <<<"$item"
-    copy_missing "$stage/$folder/$name.wav" "$program/$folder" "$name.wav"
+    IFS='|' read -r lang folder name text <<<"$item"
+    copy_missing "$stage/Starter/$lang/$folder/$name.wav" "$program/Starter/$lang/$folder" "$name.wav"
 done
 for wdl in "$stage"/*.wdl; do
     [ -e "$wdl" ] || continue

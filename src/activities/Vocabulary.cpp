@@ -1,5 +1,7 @@
 #include "activities/Vocabulary.h"
 
+#include <QCoreApplication>
+
 namespace {
 struct ColorEntry
 {
@@ -8,15 +10,22 @@ struct ColorEntry
     QRgb rgb;
 };
 constexpr ColorEntry kColors[kColorCount] = {
-    {0, "Red", qRgb(255, 0, 0)},      {1, "Orange", qRgb(255, 128, 64)},
-    {2, "Yellow", qRgb(255, 255, 0)}, {3, "Green", qRgb(0, 255, 0)},
-    {4, "Blue", qRgb(0, 0, 255)},     {5, "Indigo", qRgb(0, 255, 255)},
-    {6, "Violet", qRgb(255, 0, 255)}, {7, "White", qRgb(255, 255, 255)},
-    {8, "Black", qRgb(0, 0, 0)},
+    {0, QT_TRANSLATE_NOOP("Vocabulary", "Red"), qRgb(255, 0, 0)},
+    {1, QT_TRANSLATE_NOOP("Vocabulary", "Orange"), qRgb(255, 128, 64)},
+    {2, QT_TRANSLATE_NOOP("Vocabulary", "Yellow"), qRgb(255, 255, 0)},
+    {3, QT_TRANSLATE_NOOP("Vocabulary", "Green"), qRgb(0, 255, 0)},
+    {4, QT_TRANSLATE_NOOP("Vocabulary", "Blue"), qRgb(0, 0, 255)},
+    {5, QT_TRANSLATE_NOOP("Vocabulary", "Indigo"), qRgb(0, 255, 255)},
+    {6, QT_TRANSLATE_NOOP("Vocabulary", "Violet"), qRgb(255, 0, 255)},
+    {7, QT_TRANSLATE_NOOP("Vocabulary", "White"), qRgb(255, 255, 255)},
+    {8, QT_TRANSLATE_NOOP("Vocabulary", "Black"), qRgb(0, 0, 0)},
 };
-constexpr const char* kShapes[kShapeCount] = {"Circle",  "Square",   "Triangle", "Rectangle",
-                                              "Diamond", "Pentagon", "Hexagon",  "Octagon",
-                                              "Star",    "Trapezoid"};
+constexpr const char* kShapes[kShapeCount] = {
+    QT_TRANSLATE_NOOP("Vocabulary", "Circle"),   QT_TRANSLATE_NOOP("Vocabulary", "Square"),
+    QT_TRANSLATE_NOOP("Vocabulary", "Triangle"), QT_TRANSLATE_NOOP("Vocabulary", "Rectangle"),
+    QT_TRANSLATE_NOOP("Vocabulary", "Diamond"),  QT_TRANSLATE_NOOP("Vocabulary", "Pentagon"),
+    QT_TRANSLATE_NOOP("Vocabulary", "Hexagon"),  QT_TRANSLATE_NOOP("Vocabulary", "Octagon"),
+    QT_TRANSLATE_NOOP("Vocabulary", "Star"),     QT_TRANSLATE_NOOP("Vocabulary", "Trapezoid")};
 } // namespace
 
 QString GetColorName(int color)
@@ -72,4 +81,10 @@ void MakeSquare(CRect& rc)
 QColor GetBackgroundColor()
 {
     return QColor(192, 192, 192);
+}
+
+QString GetItemTitle(const QString& name)
+{
+    const QByteArray key = name.toUtf8();
+    return QCoreApplication::translate("Vocabulary", key.constData());
 }

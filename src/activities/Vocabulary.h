@@ -12,6 +12,9 @@ constexpr int kShapeCount = 10; // 0 Circle .. 9 Trapezoid
 
 QString GetColorName(int color);
 QString GetShapeName(int shape);
+// An item's name (a colour, a shape, a sum word) as the interface's language writes it; any
+// other name as it is.
+QString GetItemTitle(const QString& name);
 // RGB used for drawing; any id outside 0..8 gives red.
 QColor ColorToRGB(int color);
 // Steps the id on, modulo 9 (colours) or 10 (shapes); returns 1 when it wrapped to 0.

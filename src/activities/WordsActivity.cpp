@@ -31,8 +31,7 @@ void WordsActivity::Advance()
 
 void WordsActivity::Draw(CPommelotView* view, QPainter* dc, bool playSound)
 {
-    const QString text =
-        m_pList ? m_pList->GetWordText(m_nWord) : QStringLiteral("Word list is empty.");
+    const QString text = m_pList ? m_pList->GetWordText(m_nWord) : WordList::emptyText();
     DrawFittedText(view, dc, text, m_nColor, m_dFillRatio, displayFont());
     // An index that names no word gives an empty path, which the player ignores.
     if (playSound)

@@ -20,4 +20,13 @@ public:
     // case ignored; creates the folders it needs; never overwrites. Copies are writable by
     // their owner. Returns the number of files copied.
     static int seed(const QString& from, const QString& to);
+    // Earlier versions put the English starter recordings into the sound folders themselves,
+    // where nothing told them from a parent's. Once per data folder (a marker in its Starter
+    // folder remembers it), every file of the seven sound folders that is an English starter
+    // recording (shipped in <program>/Starter/en, or made in <data>/Starter/en): the same
+    // bytes, or the same samples but for the last bits that the starter tools dither anew
+    // on every build. It is taken out of the sound folder (its twin in the starter folder is
+    // what plays from now on). Anything else is the parent's and stays as it is. Returns the
+    // number taken out.
+    static int takeOutStarterCopies(const QString& dataFolder, const QString& programFolder);
 };

@@ -2,9 +2,9 @@
 
 #include "app/CommandIds.h"
 #include "app/CoverWindow.h"
+#include "app/DocumentFileDialog.h"
 #include "app/LeaveGesture.h"
 #include "app/LeaveRing.h"
-#include "app/DocumentFileDialog.h"
 #include "app/PommelotApp.h"
 #include "app/PommelotDoc.h"
 #include "app/PommelotView.h"
@@ -33,16 +33,16 @@ struct ButtonInfo
 
 // The ten toolbar buttons, left to right.
 constexpr ButtonInfo kButtons[] = {
-    {ID_MODE_LETTERS, "letters", "Letters"},
-    {ID_MODE_NUMBERS, "numbers", "Numbers"},
-    {ID_MODE_SHAPES, "shapes", "Shapes and Colors"},
-    {ID_MODE_WORDS, "words", "Words"},
-    {ID_MODE_ADDITION, "addition", "Addition"},
-    {ID_MODE_SUBTRACTION, "subtraction", "Subtraction"},
-    {ID_MODE_BIRD, "bird", "Talking Bird"},
-    {ID_SETTINGS, "settings", "Settings"},
-    {ID_HELP, "help", "Help"},
-    {ID_CREDITS, "credits", "About Pommelot and its credits"},
+    {ID_MODE_LETTERS, "letters", QT_TRANSLATE_NOOP("CMainFrame", "Letters")},
+    {ID_MODE_NUMBERS, "numbers", QT_TRANSLATE_NOOP("CMainFrame", "Numbers")},
+    {ID_MODE_SHAPES, "shapes", QT_TRANSLATE_NOOP("CMainFrame", "Shapes and Colors")},
+    {ID_MODE_WORDS, "words", QT_TRANSLATE_NOOP("CMainFrame", "Words")},
+    {ID_MODE_ADDITION, "addition", QT_TRANSLATE_NOOP("CMainFrame", "Addition")},
+    {ID_MODE_SUBTRACTION, "subtraction", QT_TRANSLATE_NOOP("CMainFrame", "Subtraction")},
+    {ID_MODE_BIRD, "bird", QT_TRANSLATE_NOOP("CMainFrame", "Talking Bird")},
+    {ID_SETTINGS, "settings", QT_TRANSLATE_NOOP("CMainFrame", "Settings")},
+    {ID_HELP, "help", QT_TRANSLATE_NOOP("CMainFrame", "Help")},
+    {ID_CREDITS, "credits", QT_TRANSLATE_NOOP("CMainFrame", "About Pommelot and its credits")},
 };
 
 int modeForCommand(int id)
@@ -154,7 +154,7 @@ bool CMainFrame::LoadFrame()
 
 int CMainFrame::OnCreate()
 {
-    m_wndToolBar = new QToolBar(QStringLiteral("Toolbar"), this);
+    m_wndToolBar = new QToolBar(tr("Toolbar"), this);
     m_wndToolBar->setObjectName(QStringLiteral("ToolBar"));
     m_wndToolBar->setIconSize(QSize(32, 32));
     m_wndToolBar->setMovable(true);
@@ -163,9 +163,9 @@ int CMainFrame::OnCreate()
     m_wndToolBar->setFocusPolicy(Qt::NoFocus);
     for (const ButtonInfo& b : kButtons) {
         const QIcon icon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(b.icon)));
-        QAction* act = m_wndToolBar->addAction(icon, QString::fromUtf8(b.tooltip));
+        QAction* act = m_wndToolBar->addAction(icon, tr(b.tooltip));
         act->setData(b.id);
-        act->setToolTip(QString::fromUtf8(b.tooltip));
+        act->setToolTip(tr(b.tooltip));
         act->setObjectName(QStringLiteral("action_%1").arg(b.id));
         act->setEnabled(isModeAvailable(b.id));
         const int id = b.id;
@@ -502,6 +502,17 @@ void CMainFrame::closeEvent(QCloseEvent* event)
 void CMainFrame::changeEvent(QEvent* event)
 {
     QMainWindow::changeEvent(event);
+    // Another interface language: the toolbar's tips follow at once.
+    if (event->type() == QEvent::LanguageChange && m_wndToolBar) {
+        for (QAction* act : m_wndToolBar->actions()) {
+            for (const ButtonInfo& b : kButtons) {
+                if (act->data().toInt() == b.id) {
+                    act->setText(tr(b.tooltip));
+                    act->setToolTip(tr(b.tooltip));
+                }
+            }
+        }
+    }
     if (event->type() == QEvent::ActivationChange && !isActiveWindow())
         m_pLeaveGesture->reset();
     // A window manager that takes full screen away (or minimises) gets it back.

@@ -4,14 +4,20 @@
 #include "app/DataFolder.h"
 #include "app/MainFrame.h"
 #include "app/PommelotView.h"
+#include "components/AudioManager.h"
+#include "components/Language.h"
 #include "components/QControls.h"
 #include "components/StarterVoice.h"
 #include "components/X11Connection.h"
 #include "components/lock/LockStatus.h"
+#include "wordlist/ListFile.h"
 #include "wordlist/WordList.h"
+#include "wordlist/WordListFormat.h"
 
 #include <QDesktopServices>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QUrl>
 
@@ -120,19 +126,30 @@ bool CPommelotApp::InitInstance()
     if (InitQControls() == 0)
         return false;
 
+    // The language: asked for on the command line, else the desktop's where it is ours.
+    QString language = CLanguage::fromArguments(arguments());
+    if (language.isEmpty())
+        language = CLanguage::fromSystem();
+    CLanguage::instance()->select(language);
+    // A first start finds the starter word lists in its language.
+    if (g_testProgramFolder.isEmpty())
+        writeStarterLists(GetDataFolder(), language);
+
     // An installed copy keeps its sounds and lists in the user's data folder, seeded from
     // the shipped ones without overwriting anything a parent made.
     if (g_testProgramFolder.isEmpty() && GetDataFolder() != GetProgramFolder())
         DataFolder::seed(GetProgramFolder(), GetDataFolder());
     createSoundFolders();
+    // Starter recordings live apart from the parent's; copies that earlier versions put
+    // among the parent's recordings are taken out once, so they never pass for the parent's.
+    CStarterVoice::setFolders(GetDataFolder(), GetProgramFolder());
+    DataFolder::takeOutStarterCopies(GetDataFolder(), GetProgramFolder());
 
     m_pWordList = new WordList(QStringLiteral("Default"), QStringLiteral("Words"));
     m_pBirdWordList = new WordList(QStringLiteral("Bird"), QStringLiteral("Bird"));
-    // A word of a list file that has no recording gets the starter voice, in the background.
-    for (const WordList* list : {m_pWordList, m_pBirdWordList}) {
-        for (int i = 0; i < list->GetCount(); ++i)
-            CStarterVoice::instance()->speakIfSilent(list->GetSoundPath(i), list->GetWord(i));
-    }
+    // Whatever the language's starter voice lacks (the program ships it for every language,
+    // but a word of a list file may be new) is made in the background.
+    makeStarterVoice();
 
     // The profile holds only the recent-file list; the program stores nothing of its own.
     m_pProfile =
@@ -255,4 +272,97 @@ void CPommelotApp::OnAppAbout()
 {
     CAboutDlg dlg(m_pMainFrame.get());
     dlg.exec();
+}
+
+QStringList CPommelotApp::starterWords(const QString& code, const QString& fileStem)
+{
+    QFile file(QStringLiteral(":/lang/%1/%2.txt").arg(CLanguage::info(code).code, fileStem));
+    QStringList words;
+    if (!file.open(QIODevice::ReadOnly))
+        return words;
+    const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+    for (const QString& line : lines) {
+        const QString word = line.trimmed();
+        if (!word.isEmpty())
+            words << word;
+    }
+    return words;
+}
+
+int CPommelotApp::writeStarterLists(const QString& folder, const QString& code)
+{
+    int written = 0;
+    for (const QString& stem : {QStringLiteral("Default"), QStringLiteral("Bird")}) {
+        const QString path = folder + QLatin1Char('/') + stem + QStringLiteral(".wdl");
+        if (QFileInfo::exists(path) || QFileInfo(path).isSymLink())
+            continue;
+        const QStringList words = starterWords(code, stem);
+        if (!words.isEmpty() && ListFile::write(path, WordListFormat::encode(words)))
+            ++written;
+    }
+    return written;
+}
+
+void CPommelotApp::makeStarterVoice()
+{
+    QStringList items;
+    for (const WordList* list : {m_pWordList, m_pBirdWordList}) {
+        if (!list)
+            continue;
+        for (int i = 0; i < list->GetCount(); ++i) {
+            const QString word = list->GetWord(i);
+            // Words that have the parent's recording need none.
+            if (!list->GetSoundPath(i).isEmpty() &&
+                CAudioManager::resolvePath(list->GetSoundPath(i)).isEmpty())
+                items << list->GetFolder() + QLatin1Char('|') + word + QLatin1Char('|') + word;
+        }
+    }
+    CStarterVoice::instance()->makeLanguage(CLanguage::instance()->current(), items);
+}
+
+void CPommelotApp::setLanguage(const QString& code, bool starterLists)
+{
+    CLanguage::instance()->select(code);
+    if (starterLists) {
+        replaceWithStarterLists();
+    }
+    makeStarterVoice();
+}
+
+void CPommelotApp::replaceWithStarterLists()
+{
+    const QString current = CLanguage::instance()->current();
+    for (WordList* list : {m_pWordList, m_pBirdWordList}) {
+        if (!list)
+            continue;
+        const QString stem =
+            list == m_pWordList ? QStringLiteral("Default") : QStringLiteral("Bird");
+        while (list->GetCount() > 0)
+            list->RemoveWord(list->GetCount() - 1);
+        for (const QString& word : starterWords(current, stem))
+            list->AddWord(word);
+        list->Save();
+    }
+}
+
+QString CPommelotApp::starterVoiceStatus() const
+{
+    const QString language = CLanguage::instance()->current();
+    const QString name = QString::fromUtf8(CLanguage::info(language).name);
+    const CStarterVoice::Progress p = CStarterVoice::instance()->progress();
+    if (p.language != language || p.total == 0)
+        return QString();
+    if (p.done + p.failed < p.total)
+        return tr("Making the starter voice in %1: %2 of %3 ready. Until then your own "
+                  "recordings or the English starter voice are heard.")
+            .arg(name)
+            .arg(p.done)
+            .arg(p.total);
+    if (p.failed > 0)
+        return tr("The starter voice in %1 could not be made for %2 of %3 items (its voice "
+                  "files are missing or damaged): they are heard in English.")
+            .arg(name)
+            .arg(p.failed)
+            .arg(p.total);
+    return QString();
 }

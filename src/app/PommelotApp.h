@@ -49,6 +49,20 @@ public:
     void AddToRecentFileList(const QString& path);
     QStringList recentFiles() const;
 
+    // The language of the voice, the starter words and the interface (CLanguage), for the rest
+    // of the run: the next sound played is the new language's starter recording wherever the
+    // parent has not recorded one. With starterLists, both word lists start anew from the
+    // language's starter lists (the parent's recordings stay on disk); otherwise they are kept.
+    void setLanguage(const QString& code, bool starterLists = false);
+    // One line for the General page about the current language's starter voice (being made,
+    // or missing and spoken in English); empty when all is ready.
+    QString starterVoiceStatus() const;
+    // Writes the language's starter lists as <folder>/Default.wdl and Bird.wdl where no list
+    // file exists yet. Returns the number written.
+    static int writeStarterLists(const QString& folder, const QString& code);
+    // The language's starter words for the list with this file stem ("Default", "Bird").
+    static QStringList starterWords(const QString& code, const QString& fileStem);
+
     CMainFrame* mainFrame() const { return m_pMainFrame.get(); }
 
     // Settings (defaults set by the constructor and InitInstance).
@@ -74,6 +88,10 @@ public:
 
 private:
     void createSoundFolders();
+    // Queues what the current language's starter voice lacks, for its items and the words of
+    // both lists.
+    void makeStarterVoice();
+    void replaceWithStarterLists();
     std::unique_ptr<CMainFrame> m_pMainFrame;
     std::unique_ptr<QSettings> m_pProfile;
 };

@@ -2,6 +2,8 @@
 
 #include "components/AudioEngine.h"
 #include "components/AudioRecorder.h"
+#include "components/CaseFold.h"
+#include "components/StarterVoice.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -59,7 +61,8 @@ void CAudioManager::Play(const QString& path)
 {
     // Skipped files still take their turn, so queueDrained always comes, and never from
     // inside Play.
-    d->lastQueued = d->engine->enqueue(d->channel, resolvePath(path));
+    // The parent's recording, else the language's starter recording, else the English one.
+    d->lastQueued = d->engine->enqueue(d->channel, CStarterVoice::find(path));
 }
 
 void CAudioManager::Stop()
@@ -182,12 +185,12 @@ QString CAudioManager::resolvePath(const QString& path)
     const QDir folder = exact.absoluteDir();
     if (!folder.exists())
         return QString();
-    const QString name = exact.fileName();
+    const QString name = CaseFold::fold(exact.fileName());
     // Sorted by name, so the same file wins every time when several differ only in case.
     const QStringList entries =
         folder.entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
     for (const QString& entry : entries) {
-        if (entry.compare(name, Qt::CaseInsensitive) == 0)
+        if (CaseFold::fold(entry) == name)
             return folder.filePath(entry);
     }
     return QString();

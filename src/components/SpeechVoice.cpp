@@ -6,7 +6,7 @@
 
 namespace {
 std::mutex g_library;
-// The library's sample rate once it is set up with the voice; 0 when that failed.
+// The library's sample rate once it is set up; 0 when that failed.
 int g_rate = -1;
 
 int collect(short* wav, int count, espeak_EVENT* events)
@@ -28,10 +28,7 @@ CSpeechVoice::CSpeechVoice()
         // Without DONT_EXIT the library ends the process when its data is missing.
         const int rate =
             espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, nullptr, espeakINITIALIZE_DONT_EXIT);
-        if (rate > 0 && espeak_SetVoiceByName(kVoice) == EE_OK) {
-            espeak_SetParameter(espeakRATE, kSpeed, 0);
-            espeak_SetParameter(espeakPITCH, kPitch, 0);
-            espeak_SetParameter(espeakVOLUME, kAmplitude, 0);
+        if (rate > 0) {
             espeak_SetSynthCallback(&collect);
             g_rate = rate;
         }
@@ -41,13 +38,19 @@ CSpeechVoice::CSpeechVoice()
 
 CSpeechVoice::~CSpeechVoice() = default;
 
-std::vector<int16_t> CSpeechVoice::speak(const QString& text)
+std::vector<int16_t> CSpeechVoice::speak(const QString& text, const QString& voice)
 {
     std::vector<int16_t> samples;
     if (!isAvailable() || text.trimmed().isEmpty())
         return samples;
     const QByteArray utf8 = text.toUtf8();
+    const QByteArray voiceName = voice.toUtf8();
     std::lock_guard<std::mutex> lock(g_library);
+    if (espeak_SetVoiceByName(voiceName.constData()) != EE_OK)
+        return samples;
+    espeak_SetParameter(espeakRATE, kSpeed, 0);
+    espeak_SetParameter(espeakPITCH, kPitch, 0);
+    espeak_SetParameter(espeakVOLUME, kAmplitude, 0);
     // ENDPAUSE: without it the library keeps the end of the word back until the next text
     // is spoken, and the word is cut short.
     const espeak_ERROR result =

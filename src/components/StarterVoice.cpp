@@ -1,20 +1,104 @@
 #include "components/StarterVoice.h"
 
 #include "components/AudioManager.h"
+#include "components/Language.h"
 #include "components/SoundTrim.h"
-#include "components/SpeechVoice.h"
 #include "components/WavFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryFile>
 #include <atomic>
 #include <chrono>
+#include <sndfile.h>
+#include <spawn.h>
+#include <sys/wait.h>
 #include <unistd.h>
+
+extern char** environ;
 
 namespace {
 std::atomic<bool> g_enabled{true};
+
+// Set by start-up on the UI thread before anything is queued; read by the worker.
+std::mutex g_config;
+QString g_dataFolder;
+QString g_programFolder;
+QString g_speaker;
+
+const char* const kFolders[] = {"Shapes", "Colors", "Letters", "Numbers", "Words", "Math", "Bird"};
+
+struct Config
+{
+    QString data;
+    QString program;
+    QString speaker;
+};
+
+Config config()
+{
+    std::lock_guard<std::mutex> lock(g_config);
+    return Config{g_dataFolder, g_programFolder, g_speaker};
 }
+
+// A sound file the player can read, with at least one frame.
+bool isPlayable(const QString& path)
+{
+    SF_INFO info{};
+    SNDFILE* file = sf_open(QFile::encodeName(path).constData(), SFM_READ, &info);
+    if (!file)
+        return false;
+    sf_close(file);
+    return info.frames > 0 && info.channels > 0;
+}
+
+// The starter recording of folder/file in one of the bases, whatever its letter case, when it
+// can be played.
+QString existingStarter(const Config& c, const QString& language, const QString& folder,
+                        const QString& file)
+{
+    QStringList bases{c.data};
+    if (!c.program.isEmpty() && c.program != c.data)
+        bases << c.program;
+    for (const QString& base : bases) {
+        if (base.isEmpty())
+            continue;
+        const QString found =
+            CAudioManager::resolvePath(base + QStringLiteral("/Starter/") + language +
+                                       QLatin1Char('/') + folder + QLatin1Char('/') + file);
+        if (!found.isEmpty() && isPlayable(found))
+            return found;
+    }
+    return QString();
+}
+
+// Splits <data folder>/<Folder>/<file> into Folder and file; false for any other path.
+bool splitCuePath(const Config& c, const QString& path, QString& folder, QString& file)
+{
+    if (c.data.isEmpty() || path.isEmpty())
+        return false;
+    const QFileInfo info(path);
+    const QString dir = info.path();
+    const int slash = dir.lastIndexOf(QLatin1Char('/'));
+    if (slash < 0 || dir.left(slash) != c.data)
+        return false;
+    folder = dir.mid(slash + 1);
+    file = info.fileName();
+    for (const char* known : kFolders) {
+        if (folder == QLatin1String(known))
+            return !file.isEmpty();
+    }
+    return false;
+}
+
+QString currentLanguage()
+{
+    const QString code = CLanguage::instance()->current();
+    return code.isEmpty() ? QStringLiteral("en") : code;
+}
+} // namespace
 
 CStarterVoice* CStarterVoice::instance()
 {
@@ -38,22 +122,128 @@ bool CStarterVoice::isEnabled()
     return g_enabled.load();
 }
 
+void CStarterVoice::setFolders(const QString& dataFolder, const QString& programFolder)
+{
+    std::lock_guard<std::mutex> lock(g_config);
+    g_dataFolder = dataFolder;
+    g_programFolder = programFolder;
+}
+
+void CStarterVoice::setSpeaker(const QString& path)
+{
+    std::lock_guard<std::mutex> lock(g_config);
+    g_speaker = path;
+}
+
+QString CStarterVoice::starterPath(const QString& base, const QString& language,
+                                   const QString& folder, const QString& name)
+{
+    return base + QStringLiteral("/Starter/") + language + QLatin1Char('/') + folder +
+           QLatin1Char('/') + name + QStringLiteral(".wav");
+}
+
+QString CStarterVoice::findStarter(const QString& path, const QString& language)
+{
+    const Config c = config();
+    QString folder, file;
+    if (!splitCuePath(c, path, folder, file))
+        return QString();
+    return existingStarter(c, language, folder, file);
+}
+
+QString CStarterVoice::find(const QString& path)
+{
+    const QString parents = CAudioManager::resolvePath(path);
+    if (!parents.isEmpty())
+        return parents;
+    const QString language = currentLanguage();
+    QString found = findStarter(path, language);
+    if (found.isEmpty() && language != QLatin1String("en"))
+        found = findStarter(path, QStringLiteral("en"));
+    return found;
+}
+
+QStringList CStarterVoice::languageItems(const QString& language)
+{
+    QStringList items;
+    for (char l = 'A'; l <= 'Z'; ++l)
+        items << QStringLiteral("Letters|%1|%1").arg(QLatin1Char(l));
+    for (int n = 1; n <= 10; ++n)
+        items << QStringLiteral("Numbers|%1|%1").arg(n);
+    QFile file(QStringLiteral(":/lang/%1/Items.txt").arg(CLanguage::info(language).code));
+    if (file.open(QIODevice::ReadOnly)) {
+        const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+        for (const QString& line : lines) {
+            if (!line.startsWith(QLatin1Char('#')) && line.count(QLatin1Char('|')) == 2)
+                items << line.trimmed();
+        }
+    }
+    return items;
+}
+
+bool CStarterVoice::queue(const QString& language, const QString& folder, const QString& name,
+                          const QString& text)
+{
+    const Config c = config();
+    if (c.data.isEmpty() || name.isEmpty() || text.trimmed().isEmpty() ||
+        name.contains(QLatin1Char('/')) || name.startsWith(QLatin1Char('.')))
+        return false;
+    if (!existingStarter(c, language, folder, name + QStringLiteral(".wav")).isEmpty())
+        return false;
+    const QString target = starterPath(c.data, language, folder, name);
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        if (m_stop)
+            return false;
+        for (const Job& job : m_queue) {
+            if (job.target == target)
+                return false;
+        }
+        m_queue.push_back(Job{language, target, text});
+        if (language == m_progress.language)
+            ++m_progress.total;
+        if (!m_thread.joinable())
+            m_thread = std::thread([this] { run(); });
+    }
+    m_changed.notify_all();
+    return true;
+}
+
+int CStarterVoice::makeLanguage(const QString& language, const QStringList& items)
+{
+    if (!g_enabled)
+        return 0;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        if (m_progress.language != language)
+            m_progress = Progress{language, 0, 0, 0};
+    }
+    int queued = 0;
+    for (const QString& item : languageItems(language) + items) {
+        const QStringList parts = item.split(QLatin1Char('|'));
+        if (parts.size() == 3 && queue(language, parts.at(0), parts.at(1), parts.at(2)))
+            ++queued;
+    }
+    Q_EMIT progressChanged();
+    return queued;
+}
+
 bool CStarterVoice::speakIfSilent(const QString& path, const QString& word)
 {
     if (!g_enabled || path.isEmpty() || word.trimmed().isEmpty())
         return false;
     if (!CAudioManager::resolvePath(path).isEmpty())
         return false;
-    {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        if (m_stop)
-            return false;
-        m_queue.emplace_back(path, word);
-        if (!m_thread.joinable())
-            m_thread = std::thread([this] { run(); });
-    }
-    m_changed.notify_all();
-    return true;
+    QString folder, file;
+    if (!splitCuePath(config(), path, folder, file))
+        return false;
+    return queue(currentLanguage(), folder, QFileInfo(file).completeBaseName(), word);
+}
+
+CStarterVoice::Progress CStarterVoice::progress() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_progress;
 }
 
 bool CStarterVoice::waitForIdle(int msecs)
@@ -77,10 +267,8 @@ void CStarterVoice::shutdown()
 
 void CStarterVoice::run()
 {
-    // The library is set up on first use, on this thread, and used by it alone.
-    std::unique_ptr<CSpeechVoice> voice;
     for (;;) {
-        std::pair<QString, QString> job;
+        Job job;
         {
             std::unique_lock<std::mutex> lock(m_mutex);
             m_busy = false;
@@ -92,37 +280,86 @@ void CStarterVoice::run()
             m_queue.pop_front();
             m_busy = true;
         }
-        if (!voice)
-            voice = std::make_unique<CSpeechVoice>();
-        if (voice->isAvailable() && writeIfFree(job.first, job.second, *voice))
-            Q_EMIT soundMade(job.first);
+        const bool made = make(job);
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            if (job.language == m_progress.language)
+                ++(made ? m_progress.done : m_progress.failed);
+        }
+        if (made)
+            Q_EMIT soundMade(job.target);
+        Q_EMIT progressChanged();
     }
 }
 
-bool CStarterVoice::writeIfFree(const QString& path, const QString& word, CSpeechVoice& voice)
+namespace {
+// Runs the speaker for one recording; true when it wrote out.
+bool runSpeaker(const QString& speaker, const QString& voice, const QString& text,
+                const QString& out)
 {
-    // A recording made while the word waited its turn wins.
-    if (!CAudioManager::resolvePath(path).isEmpty())
+    const QByteArray program = QFile::encodeName(speaker);
+    const QByteArray voiceArg = voice.toUtf8();
+    const QByteArray textArg = text.toUtf8();
+    const QByteArray outArg = QFile::encodeName(out);
+    char* argv[] = {const_cast<char*>(program.constData()), const_cast<char*>(voiceArg.constData()),
+                    const_cast<char*>(textArg.constData()), const_cast<char*>(outArg.constData()),
+                    nullptr};
+    pid_t pid = 0;
+    if (posix_spawn(&pid, program.constData(), nullptr, nullptr, argv, environ) != 0)
         return false;
-    const QFileInfo target(path);
-    const QDir folder = target.absoluteDir();
-    if (!folder.exists())
-        return false;
+    int status = 0;
+    while (waitpid(pid, &status, 0) < 0) {
+        if (errno != EINTR)
+            return false;
+    }
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
 
-    std::vector<int16_t> samples = voice.speak(word);
-    SoundTrim::trimSilence(samples, voice.sampleRate());
-    if (samples.empty())
+} // namespace
+
+bool CStarterVoice::make(const Job& job)
+{
+    const Config c = config();
+    const QFileInfo target(job.target);
+    if (!QDir().mkpath(target.absolutePath()))
+        return false;
+    // Made meanwhile (or shipped): nothing to do. A starter file of ours that cannot be
+    // played is made again.
+    const QString existing = CAudioManager::resolvePath(job.target);
+    if (!existing.isEmpty()) {
+        if (isPlayable(existing))
+            return false;
+        QFile::remove(existing);
+    }
+
+    QString rawPath;
+    {
+        QTemporaryFile raw(target.absolutePath() + QStringLiteral("/.speak.XXXXXX.wav"));
+        if (!raw.open())
+            return false;
+        raw.setAutoRemove(false);
+        rawPath = raw.fileName();
+    }
+    const QString speaker = c.speaker.isEmpty() ? QCoreApplication::applicationDirPath() +
+                                                      QStringLiteral("/pommelot-speak")
+                                                : c.speaker;
+    int rate = 0;
+    std::vector<int16_t> samples;
+    if (runSpeaker(speaker, QLatin1String(CLanguage::info(job.language).voice), job.text, rawPath))
+        samples = WavFile::readMono(rawPath, rate);
+    QFile::remove(rawPath);
+    SoundTrim::trimSilence(samples, rate);
+    if (samples.empty() || rate <= 0)
         return false;
     SoundTrim::normalise(samples);
 
-    const QString tempPath = WavFile::writeBeside(path, samples, voice.sampleRate());
+    const QString tempPath = WavFile::writeBeside(job.target, samples, rate);
     if (tempPath.isEmpty())
         return false;
-    // link() never replaces a file: a recording that appeared meanwhile is kept. The check
-    // for another letter case is repeated just before.
-    const bool written =
-        CAudioManager::resolvePath(path).isEmpty() &&
-        ::link(QFile::encodeName(tempPath).constData(), QFile::encodeName(path).constData()) == 0;
+    // link() never replaces a file: a recording that appeared meanwhile is kept.
+    const bool written = CAudioManager::resolvePath(job.target).isEmpty() &&
+                         ::link(QFile::encodeName(tempPath).constData(),
+                                QFile::encodeName(job.target).constData()) == 0;
     QFile::remove(tempPath);
     return written;
 }

@@ -43,3 +43,19 @@ QString WavFile::writeBeside(const QString& target, const std::vector<int16_t>& 
                                         QFileDevice::ReadGroup | QFileDevice::ReadOther);
     return tempPath;
 }
+
+std::vector<int16_t> WavFile::readMono(const QString& path, int& rate, long long maxFrames)
+{
+    std::vector<int16_t> samples;
+    SF_INFO info{};
+    SNDFILE* file = sf_open(QFile::encodeName(path).constData(), SFM_READ, &info);
+    if (!file)
+        return samples;
+    if (info.channels == 1 && info.frames > 0 && info.frames <= maxFrames) {
+        samples.resize(size_t(info.frames));
+        samples.resize(size_t(sf_readf_short(file, samples.data(), info.frames)));
+        rate = info.samplerate;
+    }
+    sf_close(file);
+    return samples;
+}

@@ -13,4 +13,8 @@ namespace WavFile {
 // not be written completely (nothing is left behind then). The caller moves it into place.
 QString writeBeside(const QString& target, const std::vector<int16_t>& samples, int rate);
 
+// The samples of a mono sound file as 16-bit values, and its rate; empty for a file that cannot
+// be read, is not mono, or holds more than maxFrames frames.
+std::vector<int16_t> readMono(const QString& path, int& rate, long long maxFrames = 1LL << 26);
+
 } // namespace WavFile

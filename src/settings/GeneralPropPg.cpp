@@ -2,6 +2,8 @@
 
 #include "app/PommelotApp.h"
 #include "components/KeyHook.h"
+#include "components/Language.h"
+#include "components/StarterVoice.h"
 #include "components/lock/LockStatus.h"
 #include "settings/MyFontDlg.h"
 
@@ -26,9 +28,15 @@ CGeneralPropPg::CGeneralPropPg(QWidget* parent)
     m_bReverseOrder = app->m_bReverseWordOrder;
     m_bRandomize = app->m_bRandomizeWords;
     m_bFullScreen = app->m_bFullScreen;
+    m_strLanguage = CLanguage::instance()->current();
+    for (const CLanguage::Info& language : CLanguage::all())
+        ui->language->addItem(QString::fromUtf8(language.name), QLatin1String(language.code));
     ui->fullScreenHint->setText(tr("Covers every screen. To leave, hold %1 for three seconds.")
                                     .arg(LeaveGesture::chordText()));
     connect(ui->fontButton, &QAbstractButton::clicked, this, &CGeneralPropPg::OnChangeFont);
+    // How far the language's starter voice is, while it is being made.
+    connect(CStarterVoice::instance(), &CStarterVoice::progressChanged, this,
+            &CGeneralPropPg::showVoiceStatus);
     // What the keyboard lock holds on this desktop, kept up to date while the page is open.
     ui->lockStatus->setText(KeyLockStatusText());
     if (CLockStatus* status = CLockStatus::instance())
@@ -48,6 +56,8 @@ bool CGeneralPropPg::DoDataExchange(bool bSaveAndValidate)
         m_bReverseOrder = ui->reverseOrder->isChecked();
         m_bRandomize = ui->randomize->isChecked();
         m_bFullScreen = ui->fullScreen->isChecked();
+        m_strLanguage = ui->language->currentData().toString();
+        m_bStarterLists = ui->starterLists->isChecked();
     } else {
         ui->enableAudio->setChecked(m_bEnableAudio);
         ui->lockKeyboard->setChecked(m_bKeyboardLock);
@@ -60,6 +70,11 @@ bool CGeneralPropPg::DoDataExchange(bool bSaveAndValidate)
         ui->reverseOrder->setChecked(m_bReverseOrder);
         ui->randomize->setChecked(m_bRandomize);
         ui->fullScreen->setChecked(m_bFullScreen);
+        const int language = ui->language->findData(m_strLanguage);
+        if (language >= 0)
+            ui->language->setCurrentIndex(language);
+        ui->starterLists->setChecked(m_bStarterLists);
+        showVoiceStatus();
     }
     return true;
 }
@@ -74,6 +89,11 @@ void CGeneralPropPg::OnOK()
     app->m_bRandomizeWords = m_bRandomize;
     // The frame switches when the sheet has closed.
     app->m_bFullScreen = m_bFullScreen;
+    // Heard at the next key press; the interface follows at once.
+    app->setLanguage(m_strLanguage, m_bStarterLists);
+    // Taken once: an Apply followed by OK starts the lists anew only once.
+    m_bStarterLists = false;
+    ui->starterLists->setChecked(false);
     CMyPropertyPage::OnOK();
 }
 
@@ -99,4 +119,11 @@ void CGeneralPropPg::OnChangeFont()
     app->m_bFontItalic = chosen.italic();
     m_strFontName = app->m_strFontFace;
     UpdateData(false);
+}
+
+void CGeneralPropPg::showVoiceStatus()
+{
+    const QString text = AfxGetApp()->starterVoiceStatus();
+    ui->voiceStatus->setText(text);
+    ui->voiceStatus->setVisible(!text.isEmpty());
 }

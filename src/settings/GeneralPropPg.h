@@ -26,6 +26,8 @@ public:
         IDC_DELAY = 1037,
         IDC_RANDOMIZE = 1038,
         IDC_FULL_SCREEN = 1040,
+        IDC_LANGUAGE = 1041,
+        IDC_STARTER_LISTS = 1042,
     };
 
     explicit CGeneralPropPg(QWidget* parent = nullptr);
@@ -43,9 +45,16 @@ public:
     bool m_bReverseOrder = false;
     bool m_bRandomize = false;
     bool m_bFullScreen = false;
+    // The language's code ("de"), and whether OK replaces both word lists with its starter
+    // lists (off: a parent's lists are kept).
+    QString m_strLanguage;
+    bool m_bStarterLists = false;
 
 public Q_SLOTS:
     void OnChangeFont();
+
+private Q_SLOTS:
+    void showVoiceStatus();
 
 private:
     std::unique_ptr<Ui::GeneralPage> ui;

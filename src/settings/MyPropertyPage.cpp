@@ -1,7 +1,9 @@
 #include "settings/MyPropertyPage.h"
 
+#include "activities/Vocabulary.h"
 #include "app/PommelotApp.h"
 #include "components/QPictureButton.h"
+#include "components/StarterVoice.h"
 #include "settings/SpinButton.h"
 
 #include <QAbstractButton>
@@ -9,6 +11,26 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QVariant>
+
+namespace {
+// The picture buttons' tips, in the interface's language.
+const char* const kButtonTips[] = {
+    QT_TRANSLATE_NOOP("CMyPropertyPage", "Play Sound"),
+    QT_TRANSLATE_NOOP("CMyPropertyPage", "Record Sound"),
+    QT_TRANSLATE_NOOP("CMyPropertyPage", "Change Font"),
+    QT_TRANSLATE_NOOP("CMyPropertyPage", "Add New Word"),
+    QT_TRANSLATE_NOOP("CMyPropertyPage", "Delete Word"),
+};
+
+QString buttonTip(const QString& tip)
+{
+    for (const char* known : kButtonTips) {
+        if (tip == QLatin1String(known))
+            return QCoreApplication::translate("CMyPropertyPage", known);
+    }
+    return tip;
+}
+} // namespace
 
 CMyPropertyPage::CMyPropertyPage(const QString& caption, QWidget* parent)
     : QWidget(parent), m_strCaption(caption)
@@ -58,7 +80,7 @@ bool CMyPropertyPage::OnInitDialog()
         const QString text = b->pictureText();
         const int nl = text.indexOf(QLatin1Char('\n'));
         if (nl >= 0)
-            b->setToolTip(text.mid(nl + 1));
+            b->setToolTip(buttonTip(text.mid(nl + 1)));
     }
     if (auto* play = control<QAbstractButton>(IDC_PLAY))
         connect(play, &QAbstractButton::clicked, this, &CMyPropertyPage::OnPlay);
@@ -125,8 +147,9 @@ bool CMyPropertyPage::soundFileExists(const QString& path)
 {
     if (path.isEmpty())
         return false;
-    // The player finds a file whose name differs only in case; so does the button.
-    const QString resolved = CAudioManager::resolvePath(path);
+    // Play is offered for what the player would play: the parent's recording (found whatever
+    // the case of its name), else a starter recording.
+    const QString resolved = CStarterVoice::find(path);
     return !resolved.isEmpty() && QFileInfo(resolved).isFile();
 }
 
@@ -232,7 +255,7 @@ void CMyPropertyPage::OnRecord()
     if (m_bPlaying || m_bRecording || path.isEmpty())
         return;
     m_bRecording = true;
-    m_recordingItem = GetItemName();
+    m_recordingItem = GetItemTitle(GetItemName());
     m_recordingPath = path;
     UpdatePlayButton();
     showStatus(tr("Recording \u201c%1\u201d: speak now, %2 s left")

@@ -1,5 +1,7 @@
 #include "settings/RecordItemsPropPg.h"
 
+#include "activities/Vocabulary.h"
+
 CRecordItemsPropPg::CRecordItemsPropPg(const QString& caption, int itemCount, int itemLabelId,
                                        QWidget* parent)
     : CMyPropertyPage(caption, parent), m_nItemCount(itemCount), m_nItemLabelId(itemLabelId)
@@ -19,7 +21,7 @@ bool CRecordItemsPropPg::DoDataExchange(bool bSaveAndValidate)
     if (!bSaveAndValidate) {
         const QString text = GetItemName();
         m_strItem = text;
-        setLabelText(m_nItemLabelId, text);
+        setLabelText(m_nItemLabelId, GetItemTitle(text));
         UpdatePlayButton();
     }
     return true;

@@ -13,7 +13,9 @@ CRecordMathPropPg::~CRecordMathPropPg() = default;
 
 QString CRecordMathPropPg::mathWord(int index)
 {
-    static const char* const words[3] = {"plus", "minus", "equals"};
+    static const char* const words[3] = {QT_TRANSLATE_NOOP("Vocabulary", "plus"),
+                                         QT_TRANSLATE_NOOP("Vocabulary", "minus"),
+                                         QT_TRANSLATE_NOOP("Vocabulary", "equals")};
     return QLatin1String(words[index >= 0 && index < 3 ? index : 0]);
 }
 

@@ -46,9 +46,9 @@ CSettingsPropSheet::CSettingsPropSheet(const QString& caption, QWidget* parent, 
     AddPage(m_pNumbersPage = new CRecordNumbersPropPg);
     AddPage(m_pColorsPage = new CRecordColorsPropPg);
     AddPage(m_pShapesPage = new CRecordShapesPropPg);
-    AddPage(m_pWordsPage = new CWordsPropPg(app->m_pWordList, tr("Words")));
+    AddPage(m_pWordsPage = new CWordsPropPg(app->m_pWordList, QStringLiteral("Words")));
     AddPage(m_pMathPage = new CRecordMathPropPg);
-    AddPage(m_pBirdPage = new CWordsPropPg(app->m_pBirdWordList, tr("Bird")));
+    AddPage(m_pBirdPage = new CWordsPropPg(app->m_pBirdWordList, QStringLiteral("Bird")));
 
     connect(m_tabs, &QTabWidget::currentChanged, this, &CSettingsPropSheet::onCurrentChanged);
     const int first = selectPage >= 0 && selectPage < m_pages.size() ? selectPage : 0;
@@ -84,10 +84,34 @@ CSettingsPropSheet::~CSettingsPropSheet()
     m_pBirdPage = nullptr;
 }
 
+namespace {
+// A page's caption is also the name of its sound folder; the tab shows it in the interface's
+// language.
+const char* const kPageTitles[] = {
+    QT_TRANSLATE_NOOP("CSettingsPropSheet", "General"),
+    QT_TRANSLATE_NOOP("CSettingsPropSheet", "Letters"),
+    QT_TRANSLATE_NOOP("CSettingsPropSheet", "Numbers"),
+    QT_TRANSLATE_NOOP("CSettingsPropSheet", "Colors"),
+    QT_TRANSLATE_NOOP("CSettingsPropSheet", "Shapes"),
+    QT_TRANSLATE_NOOP("CSettingsPropSheet", "Words"),
+    QT_TRANSLATE_NOOP("CSettingsPropSheet", "Math"),
+    QT_TRANSLATE_NOOP("CSettingsPropSheet", "Bird"),
+};
+
+QString pageTitle(const QString& caption)
+{
+    for (const char* title : kPageTitles) {
+        if (caption == QLatin1String(title))
+            return QCoreApplication::translate("CSettingsPropSheet", title);
+    }
+    return caption;
+}
+} // namespace
+
 void CSettingsPropSheet::AddPage(CMyPropertyPage* page)
 {
     m_pages.append(page);
-    m_tabs->addTab(page, page->caption());
+    m_tabs->addTab(page, pageTitle(page->caption()));
 }
 
 int CSettingsPropSheet::GetPageCount() const

@@ -1,6 +1,7 @@
 #include "settings/WordsPropPg.h"
 
 #include "app/PommelotApp.h"
+#include "components/CaseFold.h"
 #include "components/StarterVoice.h"
 #include "settings/AddWordDlg.h"
 #include "settings/SpinButton.h"
@@ -182,8 +183,14 @@ void CWordsPropPg::OnDeleteWord()
         return;
     abandonRecording();
     // The word's recording goes with it, into the desktop's trash, where a slip can be undone;
-    // a missing file is no matter. A file the trash does not take stays where it is.
-    const QString resolved = CAudioManager::resolvePath(GetItemSoundPath());
+    // a missing file is no matter. A file the trash does not take stays where it is. A list
+    // file written by other means may hold the word twice (in another letter case): the one
+    // recording then stays with the word that remains.
+    const QString word = m_pList->GetWord(sel);
+    bool shared = false;
+    for (int i = 0; i < GetItemCount(); ++i)
+        shared = shared || (i != sel && CaseFold::equal(m_pList->GetWord(i), word));
+    const QString resolved = shared ? QString() : CAudioManager::resolvePath(GetItemSoundPath());
     if (!resolved.isEmpty()) {
         // The trash lives in the user's data folder; without that folder Qt would put the
         // file in a "files" folder under the working folder instead.

@@ -1,38 +1,18 @@
 #include "wordlist/WordList.h"
 
 #include "app/PommelotApp.h"
+#include "components/CaseFold.h"
 #include "wordlist/ListFile.h"
 #include "wordlist/WordListFormat.h"
+
+#include <QCoreApplication>
 
 #include <cmath>
 #include <cstdlib>
 
 namespace {
 
-const char kEmptyText[] = "Word list is empty.";
-
-bool isAsciiUpper(char16_t c)
-{
-    return c >= u'A' && c <= u'Z';
-}
-
-// Compares as a byte-wise case-insensitive compare does: only A..Z and a..z fold together.
-bool equalIgnoringAsciiCase(const QString& a, const QString& b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (qsizetype i = 0; i < a.size(); ++i) {
-        char16_t x = a.at(i).unicode();
-        char16_t y = b.at(i).unicode();
-        if (isAsciiUpper(x))
-            x = static_cast<char16_t>(x + (u'a' - u'A'));
-        if (isAsciiUpper(y))
-            y = static_cast<char16_t>(y + (u'a' - u'A'));
-        if (x != y)
-            return false;
-    }
-    return true;
-}
+const char kEmptyText[] = QT_TRANSLATE_NOOP("WordList", "Word list is empty.");
 
 } // namespace
 
@@ -107,7 +87,7 @@ void WordList::RemoveWord(int index)
 int WordList::FindWord(const QString& text) const
 {
     for (qsizetype i = 0; i < m_words.size(); ++i) {
-        if (equalIgnoringAsciiCase(m_words.at(i), text))
+        if (CaseFold::equal(m_words.at(i), text))
             return static_cast<int>(i);
     }
     return -1;
@@ -116,7 +96,7 @@ int WordList::FindWord(const QString& text) const
 QString WordList::GetWordText(int index) const
 {
     if (index < 0 || index >= m_words.size() || m_words.at(index).isEmpty())
-        return QString::fromLatin1(kEmptyText);
+        return emptyText();
     return m_words.at(index);
 }
 
@@ -138,6 +118,11 @@ QString WordList::GetSoundPath(int index) const
         return QString();
     return m_dataFolder + QLatin1Char('/') + m_szFolder + QLatin1Char('/') + word +
            QStringLiteral(".wav");
+}
+
+QString WordList::emptyText()
+{
+    return QCoreApplication::translate("WordList", kEmptyText);
 }
 
 bool WordList::isSafeFileName(const QString& word)

@@ -27,7 +27,7 @@ public:
     void AddWord(const QString& text) { AddWord(&text); }
     void InsertWordAfter(int index, const QString& text);
     void RemoveWord(int index);
-    // Index of the first word equal to text when the case of A..Z is ignored, or -1.
+    // Index of the first word equal to text when letter case is ignored (CaseFold), or -1.
     int FindWord(const QString& text) const;
     // The word, or "Word list is empty." for an index that names none or an empty word.
     QString GetWordText(int index) const;
@@ -41,6 +41,9 @@ public:
     int GetCount() const { return m_words.size(); }
     const QStringList& words() const { return m_words; }
     bool isModified() const { return m_bModified; }
+
+    // "Word list is empty.", in the interface's language.
+    static QString emptyText();
 
     // A word is a safe file name unless it holds '/', '\\' or NUL, or is "." or "..".
     static bool isSafeFileName(const QString& word);

@@ -3,6 +3,7 @@
 #include "common/FrameDriver.h"
 #include "common/TestApp.h"
 #include "components/KeyHook.h"
+#include "components/Language.h"
 #include "settings/ModalHelper.h"
 
 #include <QAction>
@@ -82,6 +83,19 @@ private Q_SLOTS:
         QVERIFY(bar->isMovable());
         QVERIFY(bar->isFloatable());
         QCOMPARE(bar->allowedAreas(), Qt::AllToolBarAreas);
+    }
+
+    // Another language on the General page: the toolbar's tips follow at once.
+    void toolbarTipsFollowTheLanguage()
+    {
+        const QList<QAction*> actions = frame()->toolBar()->actions();
+        CLanguage::instance()->select(QStringLiteral("de"));
+        QTRY_COMPARE(actions.at(0)->toolTip(), QStringLiteral("Buchstaben"));
+        QTRY_COMPARE(actions.at(7)->toolTip(), QStringLiteral("Einstellungen"));
+        CLanguage::instance()->select(QStringLiteral("pl"));
+        QTRY_COMPARE(actions.at(6)->toolTip(), QString::fromUtf8("Gadający ptaszek"));
+        CLanguage::instance()->select(QStringLiteral("en"));
+        QTRY_COMPARE(actions.at(7)->toolTip(), QStringLiteral("Settings"));
     }
 
     void toolbarDocksOnEverySide()

@@ -86,19 +86,25 @@ private Q_SLOTS:
         QCOMPARE(app->recentFiles(), QStringList({"/c", "/e", "/d", "/b"}));
     }
 
-    // Every word of the list files found at start speaks, in the background; the parent's
-    // recording is left as it was.
+    // Every word of the list files found at start speaks, in the background, from a starter
+    // recording kept apart from the parent's; the parent's recording is left as it was and
+    // nothing is added to the parent's sound folder.
     void listWordsSpeakFromTheStart()
     {
-        QVERIFY(CStarterVoice::instance()->waitForIdle(30000));
+        QVERIFY(CStarterVoice::instance()->waitForIdle(180000));
         CStarterVoice::setEnabled(false);
         const QString folder = TestApp::programFolder();
-        QVERIFY(QFileInfo(folder + QStringLiteral("/Words/Kiwi.wav")).size() > 1000);
-        QVERIFY(QFileInfo(folder + QStringLiteral("/Bird/Hello.wav")).size() > 1000);
+        QVERIFY(QFileInfo(folder + QStringLiteral("/Starter/en/Words/Kiwi.wav")).size() > 1000);
+        QVERIFY(QFileInfo(folder + QStringLiteral("/Starter/en/Bird/Hello.wav")).size() > 1000);
+        QVERIFY(!QFileInfo::exists(folder + QStringLiteral("/Starter/en/Words/Lion.wav")));
         QStringList words =
             QDir(folder + QStringLiteral("/Words")).entryList(QDir::Files | QDir::Hidden);
-        words.sort();
-        QCOMPARE(words, (QStringList{"Kiwi.wav", "LION.wav"}));
+        QCOMPARE(words, QStringList{"LION.wav"});
+        // The cue for Kiwi plays the starter recording, the cue for Lion the parent's.
+        QCOMPARE(CStarterVoice::find(folder + QStringLiteral("/Words/Kiwi.wav")),
+                 folder + QStringLiteral("/Starter/en/Words/Kiwi.wav"));
+        QCOMPARE(CStarterVoice::find(folder + QStringLiteral("/Words/Lion.wav")),
+                 folder + QStringLiteral("/Words/LION.wav"));
         QCOMPARE(TestApp::readFile(folder + QStringLiteral("/Words/LION.wav")), g_parentsLion);
     }
 

@@ -73,6 +73,7 @@ int runTestObject(int argc, char** argv, QObject* test, bool createWindow, Prepa
     // A word without a recording stays silent unless a test (or its prepare) asks for the
     // starter voice.
     CStarterVoice::setEnabled(false);
+    CStarterVoice::setSpeaker(QStringLiteral(POMMELOT_BINARY_DIR "/pommelot-speak"));
     if (prepare)
         prepare(dir.path());
     CPommelotApp app(argc, argv);

@@ -419,6 +419,23 @@ private Q_SLOTS:
         QCOMPARE(soundingFrames(playAndCollect({folder + "/rED.wav"})).size(), size_t(200));
     }
 
+    // Letter case beyond A..Z, and an accent typed as a letter plus a combining mark, name the
+    // same file as the composed small letters.
+    void resolvePathFoldsEveryLetter()
+    {
+        const QString folder = path("Words");
+        QVERIFY(QDir().mkpath(folder));
+        const QString eva = folder + QString::fromUtf8("/Éva.wav");
+        QVERIFY(TestApp::writeWav(eva, 100, 1000, 48000));
+        QCOMPARE(CAudioManager::resolvePath(folder + QString::fromUtf8("/éva.wav")), eva);
+        QCOMPARE(CAudioManager::resolvePath(folder + QString::fromUtf8("/ÉVA.WAV")), eva);
+        QCOMPARE(CAudioManager::resolvePath(folder + QStringLiteral("/e") + QChar(0x301) +
+                                            QStringLiteral("va.wav")),
+                 eva);
+        QCOMPARE(CAudioManager::resolvePath(folder + QString::fromUtf8("/èva.wav")), QString());
+        QCOMPARE(CAudioManager::resolvePath(folder + QStringLiteral("/eva.wav")), QString());
+    }
+
     void failedOutputDeviceIsSilent()
     {
         qputenv("SDL_DISKAUDIOFILE", QFile::encodeName(path("no/such/folder/out.raw")));

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix and plays the first days of a parent's life with
 # it: the installed program (started through its bin link, with a fresh home) seeds the user's
-# data folder, a second start changes nothing, a recording the parent made survives a rebuild
-# of the starter voice and a reinstall, and on an X display the program shows its window.
+# data folder with its lists and plays the shipped starter voice of every language from its own
+# folder, a second start changes nothing, an old starter copy among the parent's recordings is
+# taken out, a recording the parent made survives a rebuild of the starter voice, a reinstall
+# and a change of language, and on an X display the program shows its window.
 #   install-test.sh BUILD_DIR
 set -euo pipefail
 
@@ -12,6 +14,7 @@ prefix="$tmp/prefix"
 home="$tmp/home"
 data="$home/.local/share/Quorvex Pommelot/Pommelot"
 backup="$tmp/build-Red.wav"
+had_build_red=no
 pid=""
 
 cleanup() {
@@ -21,6 +24,8 @@ cleanup() {
     # The build folder's own recording goes back as it was.
     if [ -f "$backup" ]; then
         cp -p "$backup" "$build/Colors/Red.wav"
+    elif [ "$had_build_red" = no ]; then
+        rm -f "$build/Colors/Red.wav"
     fi
     rm -rf "$tmp"
 }
@@ -38,16 +43,16 @@ install_into_prefix() {
 
 # Starts the installed program as a user would, waits until it has seeded its data folder
 # and is still running with its window, then ends it.
-run_installed() {
+run_installed() { # run_installed [ARGUMENT...]
     (
         cd "$tmp"
         # A runtime folder of its own and no session bus: a copy running elsewhere for this
         # user must not make this one give way.
         mkdir -p -m 0700 "$tmp/runtime"
         exec env -u XDG_DATA_HOME -u XDG_CONFIG_HOME DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent/no-bus \
-            XDG_RUNTIME_DIR="$tmp/runtime" HOME="$home" \
+            XDG_RUNTIME_DIR="$tmp/runtime" HOME="$home" LC_ALL=C.UTF-8 LANGUAGE= \
             QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy \
-            "$prefix/bin/pommelot" >"$tmp/run.log" 2>&1
+            "$prefix/bin/pommelot" "$@" >"$tmp/run.log" 2>&1
     ) &
     pid=$!
     # The lists are seeded last; wait for them (the deadline only guards against a hang).
@@ -74,6 +79,10 @@ sums() { # checksums of every file in the data folder
     (cd "$data" && find . -type f -print0 | sort -z | xargs -0 md5sum)
 }
 
+parents_sums() { # checksums of every file of the parent's: all but the starter voice
+    (cd "$data" && find . -path ./Starter -prune -o -type f -print0 | sort -z | xargs -0 md5sum)
+}
+
 count_wav() { find "$1" -maxdepth 1 -name '*.wav' | wc -l; }
 
 # --- Install layout -------------------------------------------------------------------------
@@ -88,15 +97,18 @@ link=$(readlink "$prefix/bin/pommelot")
 [ -f "$program/pommelot-installed" ] || fail "no install marker"
 [ -s "$program/Help/Pommelot.htm" ] || fail "no help page"
 [ -s "$program/Default.wdl" ] && [ -s "$program/Bird.wdl" ] || fail "no word lists"
-for pair in Letters=26 Numbers=10 Colors=9 Shapes=10 Math=3 Words=20 Bird=10; do
-    folder=${pair%=*}
-    want=${pair#*=}
-    got=$(count_wav "$program/$folder")
-    [ "$got" -ge "$want" ] || fail "$folder holds $got recordings, want at least $want"
+[ -x "$program/pommelot-speak" ] || fail "no speaker for the starter voice"
+for lang in en de fr es it nl pl; do
+    for pair in Letters=26 Numbers=10 Colors=9 Shapes=10 Math=3 Words=20 Bird=10; do
+        folder=${pair%=*}
+        want=${pair#*=}
+        got=$(count_wav "$program/Starter/$lang/$folder")
+        [ "$got" -ge "$want" ] || fail "$lang $folder holds $got recordings, want at least $want"
+    done
 done
 for f in Letters/A.wav Letters/Z.wav Numbers/10.wav Colors/Indigo.wav Shapes/Trapezoid.wav \
     Math/equals.wav; do
-    [ -s "$program/$f" ] || fail "no $f"
+    [ -s "$program/Starter/en/$f" ] || fail "no $f"
 done
 [ -f "$prefix/share/applications/org.quorvex.Pommelot.desktop" ] || fail "no desktop entry"
 [ -f "$prefix/share/metainfo/org.quorvex.Pommelot.metainfo.xml" ] || fail "no metainfo"
@@ -116,23 +128,22 @@ for size in 16 22 24 32 48 64 128 256; do
 done
 shipped_before=$(cd "$program" && find . | sort)
 
-# --- First start: the data folder is seeded from the shipped files --------------------------
+# --- First start: the data folder gets the lists; the starter voice plays from the program's
+# folder, so nothing has to be made and the parent's sound folders stay empty -----------------
 mkdir -p "$home"
 run_installed
 [ -d "$data" ] || fail "no data folder $data"
-(cd "$program" && find Shapes Colors Letters Numbers Words Math Bird -name '*.wav' -print0 |
-    sort -z) >"$tmp/shipped.lst"
-n=0
-while IFS= read -r -d '' f; do
-    cmp -s "$program/$f" "$data/$f" || fail "$f was not seeded"
-    n=$((n + 1))
-done <"$tmp/shipped.lst"
-[ "$n" -ge 88 ] || fail "only $n shipped recordings"
+for folder in Shapes Colors Letters Numbers Words Math Bird; do
+    [ -d "$data/$folder" ] || fail "no sound folder $folder"
+    [ "$(count_wav "$data/$folder")" -eq 0 ] || fail "starter recordings were put into $folder"
+done
+made=$(find "$data" -path "$data/Starter/*" -name '*.wav' | wc -l)
+[ "$made" -eq 0 ] || fail "the first start made $made starter recordings the package ships"
 cmp -s "$program/Default.wdl" "$data/Default.wdl" || fail "Default.wdl was not seeded"
 cmp -s "$program/Bird.wdl" "$data/Bird.wdl" || fail "Bird.wdl was not seeded"
 [ "$(cd "$program" && find . | sort)" = "$shipped_before" ] ||
     fail "the program wrote into its install folder"
-echo "first start seeded $n recordings and 2 lists"
+echo "first start seeded 2 lists and made no recording"
 
 # --- Second start: nothing changes ----------------------------------------------------------
 before=$(snapshot)
@@ -140,14 +151,16 @@ run_installed
 [ "$(snapshot)" = "$before" ] || fail "a second start changed the data folder"
 
 # --- A parent's recordings outlive a rebuild and a reinstall --------------------------------
-# In the data folder: a new Red, and a "q.wav" standing for the shipped Q.wav.
+# In the data folder: a new Red, and a "q.wav" for the letter Q.
 sox -n -r 22050 -b 16 -c 1 "$tmp/parent.wav" synth 0.5 sine 440 2>/dev/null ||
     printf 'RIFF parent recording' >"$tmp/parent.wav"
 cp "$tmp/parent.wav" "$data/Colors/Red.wav"
-mv "$data/Letters/Q.wav" "$data/Letters/q.wav"
 cp "$tmp/parent.wav" "$data/Letters/q.wav"
 # In the build folder too, where a parent running the program from the build records.
-cp -p "$build/Colors/Red.wav" "$backup"
+if [ -f "$build/Colors/Red.wav" ]; then
+    had_build_red=yes
+    cp -p "$build/Colors/Red.wav" "$backup"
+fi
 cp "$tmp/parent.wav" "$build/Colors/Red.wav"
 
 cmake --build "$build" --target pommelot_voice >"$tmp/rebuild.log" 2>&1 ||
@@ -156,8 +169,9 @@ cmp -s "$tmp/parent.wav" "$build/Colors/Red.wav" ||
     fail "rebuilding replaced the parent's recording in the build folder"
 
 install_into_prefix
-cmp -s "$tmp/parent.wav" "$program/Colors/Red.wav" &&
+cmp -s "$tmp/parent.wav" "$program/Starter/en/Colors/Red.wav" &&
     fail "the install shipped the build folder's own recording"
+[ -e "$program/Colors" ] && fail "the install has a sound folder of its own"
 before=$(snapshot)
 run_installed
 cmp -s "$tmp/parent.wav" "$data/Colors/Red.wav" || fail "the reinstall lost the parent's Red"
@@ -165,12 +179,21 @@ cmp -s "$tmp/parent.wav" "$data/Letters/q.wav" || fail "the parent's q.wav was r
 [ ! -e "$data/Letters/Q.wav" ] || fail "Q.wav was seeded beside the parent's q.wav"
 [ "$(snapshot)" = "$before" ] || fail "starting after a reinstall changed the data folder"
 
-# A recording the parent deleted comes back from the shipped voice; nothing else changes.
-before=$(sums)
-rm "$data/Numbers/7.wav"
+# A start in another language changes nothing of the parent's: the parent's English list words
+# are given German starter recordings, in the starter folder.
+before=$(parents_sums)
+run_installed --language de
+[ "$(parents_sums)" = "$before" ] || fail "a start in German changed the parent's files"
+[ -s "$data/Starter/de/Words/cat.wav" ] || fail "the English list's cat got no German voice"
+
+# An English starter copy that an earlier version seeded among the parent's recordings is taken
+# out once (byte for byte a shipped one); the parent's own recordings stay.
+rm -f "$data/Starter/.sorted"
+cp "$program/Starter/en/Numbers/7.wav" "$data/Numbers/7.wav"
 run_installed
-cmp -s "$program/Numbers/7.wav" "$data/Numbers/7.wav" || fail "a missing recording was not seeded"
-[ "$(sums)" = "$before" ] || fail "seeding a missing file changed others"
+[ ! -e "$data/Numbers/7.wav" ] || fail "an old starter copy was left among the parent's"
+cmp -s "$tmp/parent.wav" "$data/Colors/Red.wav" || fail "sorting lost the parent's Red"
+cmp -s "$tmp/parent.wav" "$data/Letters/q.wav" || fail "sorting lost the parent's q.wav"
 # --- The installed program shows its window on an X display --------------------------------
 if command -v Xvfb >/dev/null && command -v xdotool >/dev/null; then
     here=$(cd "$(dirname "$0")" && pwd)

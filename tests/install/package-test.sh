@@ -57,16 +57,22 @@ outside=$(cd "$root" && find . -mindepth 1 -maxdepth 1 ! -name usr)
 program_dir="$root/usr/libexec/pommelot"
 [ -x "$program_dir/pommelot" ] || fail "no program"
 [ "$(readlink "$root/usr/bin/pommelot")" = ../libexec/pommelot/pommelot ] || fail "usr/bin/pommelot"
-for f in Help/Pommelot.htm Default.wdl Bird.wdl pommelot-installed Letters/A.wav Letters/Z.wav \
-    Numbers/10.wav Colors/Red.wav Shapes/Circle.wav Math/equals.wav; do
+for f in Help/Pommelot.htm Default.wdl Bird.wdl pommelot-installed pommelot-speak \
+    Starter/en/Letters/A.wav Starter/en/Letters/Z.wav Starter/en/Numbers/10.wav \
+    Starter/en/Colors/Red.wav Starter/de/Colors/Red.wav Starter/en/Shapes/Circle.wav \
+    Starter/pl/Math/equals.wav; do
     [ -s "$program_dir/$f" ] || fail "no $f in the program folder"
 done
-for pair in Letters=26 Numbers=10 Colors=9 Shapes=10 Math=3 Words=20 Bird=10; do
-    n=$(find "$program_dir/${pair%=*}" -name '*.wav' | wc -l)
-    [ "$n" -ge "${pair#*=}" ] || fail "${pair%=*} holds $n recordings"
+# The starter voice of every language, apart from the (empty) sound folders of a parent.
+for lang in en de fr es it nl pl; do
+    for pair in Letters=26 Numbers=10 Colors=9 Shapes=10 Math=3 Words=20 Bird=10; do
+        n=$(find "$program_dir/Starter/$lang/${pair%=*}" -name '*.wav' | wc -l)
+        [ "$n" -ge "${pair#*=}" ] || fail "$lang ${pair%=*} holds $n recordings"
+    done
 done
-# Only the program is executable in its folder.
-extra=$(find "$program_dir" -type f -perm /111 ! -path "$program_dir/pommelot")
+# Only the program and its speaker are executable in its folder.
+extra=$(find "$program_dir" -type f -perm /111 ! -path "$program_dir/pommelot" \
+    ! -path "$program_dir/pommelot-speak")
 [ -z "$extra" ] || fail "executable data files: $extra"
 [ -s "$root/usr/share/metainfo/$app_id.metainfo.xml" ] || fail "no metainfo"
 [ -s "$root/usr/share/man/man1/pommelot.1.gz" ] || fail "no man page"

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Checks the starter voice and starter lists a build made: every item the play modes speak has
-# a 16-bit PCM recording that starts with sound at once, in the shipped set and in the build's
-# program folder, and the lists hold exactly the words of their text lists.
+# Checks the starter voice and starter lists a build made: in every language, every item the
+# play modes speak has a 16-bit PCM recording that starts with sound at once, in the shipped
+# set and in the build's program folder (Starter/<language>/, never among a parent's sound
+# folders), and the lists hold exactly the words of their text lists.
 #   voice-test.sh BUILD_DIR DATA_SOURCE_DIR
 set -euo pipefail
 build=$1
@@ -25,24 +26,31 @@ present() { # present DIR NAME
 }
 
 items=()
-for l in {A..Z}; do items+=("Letters/$l"); done
-for n in {1..10}; do items+=("Numbers/$n"); done
-for c in Red Orange Yellow Green Blue Indigo Violet White Black; do items+=("Colors/$c"); done
-for s in Circle Square Triangle Rectangle Diamond Pentagon Hexagon Octagon Star Trapezoid; do
-    items+=("Shapes/$s")
+for lang in en de fr es it nl pl; do
+    n=${#items[@]}
+    for l in {A..Z}; do items+=("$lang/Letters/$l"); done
+    for n2 in {1..10}; do items+=("$lang/Numbers/$n2"); done
+    for c in Red Orange Yellow Green Blue Indigo Violet White Black; do items+=("$lang/Colors/$c"); done
+    for s in Circle Square Triangle Rectangle Diamond Pentagon Hexagon Octagon Star Trapezoid; do
+        items+=("$lang/Shapes/$s")
+    done
+    for m in plus minus equals; do items+=("$lang/Math/$m"); done
+    lists="$src/lang/$lang"
+    [ "$lang" = en ] && lists=$src
+    while IFS= read -r w; do [ -n "$w" ] && items+=("$lang/Words/$w"); done <"$lists/Default.txt"
+    while IFS= read -r w; do [ -n "$w" ] && items+=("$lang/Bird/$w"); done <"$lists/Bird.txt"
+    [ $((${#items[@]} - n)) -ge 88 ] || fail "only $((${#items[@]} - n)) items in $lang"
 done
-for m in plus minus equals; do items+=("Math/$m"); done
-while IFS= read -r w; do [ -n "$w" ] && items+=("Words/$w"); done <"$src/Default.txt"
-while IFS= read -r w; do [ -n "$w" ] && items+=("Bird/$w"); done <"$src/Bird.txt"
-[ ${#items[@]} -ge 88 ] || fail "only ${#items[@]} items"
 
 for item in "${items[@]}"; do
-    f="$shipped/$item.wav"
+    f="$shipped/Starter/$item.wav"
     if [ ! -s "$f" ]; then
         fail "no starter recording $item.wav"
         continue
     fi
-    present "$build/${item%%/*}" "${item##*/}.wav" || fail "$item.wav is not in the program folder"
+    rest=${item#*/}
+    present "$build/Starter/${item%%/*}/${rest%%/*}" "${item##*/}.wav" ||
+        fail "$item.wav is not in the program folder"
     [ "$(soxi -t "$f")" = wav ] || fail "$item.wav is not a WAV file"
     [ "$(soxi -b "$f")" = 16 ] || fail "$item.wav is not 16-bit"
     [ "$(soxi -e "$f")" = "Signed Integer PCM" ] || fail "$item.wav is not PCM"
@@ -73,6 +81,11 @@ for pair in Default Bird; do
 done
 cmp -s <(printf '\003cat\003dog') <(head -c 8 "$shipped/Default.wdl") ||
     fail "Default.wdl does not begin with cat, dog"
+
+# The parent's sound folders get nothing from the build.
+for folder in Letters Numbers Colors Shapes Math Words Bird; do
+    [ -d "$shipped/$folder" ] && fail "the shipped set has a sound folder $folder"
+done
 
 echo "${#items[@]} starter recordings checked, $failures failures"
 [ $failures -eq 0 ]

@@ -14,6 +14,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
@@ -180,6 +181,18 @@ private Q_SLOTS:
         QCOMPARE(words()->GetCount(), 4);
         QCOMPARE(listBoxWords(page), words()->words());
 
+        // So is one whose letters beyond A..Z differ only in case.
+        answerAddWord(QString::fromUtf8("ÉVA"));
+        page.OnAddWord();
+        QCOMPARE(words()->GetWord(2), QString::fromUtf8("ÉVA"));
+        message.clear();
+        answerAddWord(QString::fromUtf8("éva"), &message);
+        page.OnAddWord();
+        QCOMPARE(message, QStringLiteral("Pommelot|That entry is already in the list."));
+        page.listBox()->setCurrentRow(2);
+        page.OnDeleteWord();
+        QCOMPARE(words()->GetCount(), 4);
+
         // With nothing selected it goes to the end; a recording that exists enables Play.
         QVERIFY(
             TestApp::writeWav(TestApp::programFolder() + QStringLiteral("/Words/Horse.wav"), 441));
@@ -300,6 +313,29 @@ private Q_SLOTS:
         QVERIFY(QDir(trash).removeRecursively());
     }
 
+    // A list file written by other means may hold a word twice in two letter cases; they share
+    // one recording, which stays while either word remains.
+    void deletingOneOfTwoCaseTwinsKeepsTheirRecording()
+    {
+        setList(words(),
+                {QString::fromUtf8("Éva"), QStringLiteral("Dog"), QString::fromUtf8("éva")});
+        const QString wav = TestApp::programFolder() + QString::fromUtf8("/Words/Éva.wav");
+        QVERIFY(TestApp::writeWav(wav, 441, 333));
+        const QByteArray bytes = TestApp::readFile(wav);
+        QVERIFY(QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
+                    .removeRecursively());
+        CWordsPropPg page(words(), QStringLiteral("Words"));
+        page.ensureInitialized();
+        page.listBox()->setCurrentRow(2);
+        page.OnDeleteWord();
+        QCOMPARE(words()->words(), (QStringList{QString::fromUtf8("Éva"), QStringLiteral("Dog")}));
+        QCOMPARE(TestApp::readFile(wav), bytes);
+        // The last of the two takes it along.
+        page.listBox()->setCurrentRow(0);
+        page.OnDeleteWord();
+        QVERIFY(!QFile::exists(wav));
+    }
+
     void emptyList()
     {
         setList(words(), {"Last"});
@@ -404,7 +440,8 @@ private Q_SLOTS:
     {
         CStarterVoice::setEnabled(true);
         const QString folder = TestApp::programFolder() + QStringLiteral("/Words");
-        const QString giraffe = folder + QStringLiteral("/Giraffe.wav");
+        const QString giraffe =
+            TestApp::programFolder() + QStringLiteral("/Starter/en/Words/Giraffe.wav");
         const QString parents = folder + QStringLiteral("/zEBRA.wav");
         QFile::remove(giraffe);
         QVERIFY(TestApp::writeWav(parents, 2205, 3000));
@@ -428,7 +465,10 @@ private Q_SLOTS:
         QCoreApplication::processEvents();
         QStringList files = QDir(folder).entryList(QDir::Files | QDir::Hidden);
         files.sort();
-        QCOMPARE(files, (QStringList{"Giraffe.wav", "zEBRA.wav"}));
+        // The starter recording lives apart from the parent's.
+        QCOMPARE(files, QStringList{"zEBRA.wav"});
+        QVERIFY(!QFileInfo::exists(TestApp::programFolder() +
+                                   QStringLiteral("/Starter/en/Words/Zebra.wav")));
         QCOMPARE(TestApp::readFile(parents), parentsBytes);
         CStarterVoice::setEnabled(false);
 
@@ -449,7 +489,7 @@ private Q_SLOTS:
         }
         const auto cues = mode.takeRequestedCues();
         QCOMPARE(cues.size(), size_t(1));
-        QCOMPARE(CAudioManager::resolvePath(cues.front().path), giraffe);
+        QCOMPARE(CStarterVoice::find(cues.front().path), giraffe);
         CAudioManager player;
         QSignalSpy drained(&player, &CAudioManager::queueDrained);
         player.Play(cues.front().path);
