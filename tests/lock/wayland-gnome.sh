@@ -62,14 +62,26 @@ if [ "${1:-}" = "--as-test-user" ]; then
     sleep 1.5
   done
 
-  # From each lift to the next active inhibitor, in milliseconds.
+  # From each lift to the next active inhibitor, in milliseconds. The protocol log stamps each
+  # line "[%7u.%03u]" from a 32-bit count of microseconds: the number may be padded with spaces
+  # and wraps every 4294967.296 ms.
   gaps=$(awk '
-    /shortcuts_inhibitor_v1@[0-9]+\.inactive\(\)/ { gsub(/[\[\]]/, "", $1); lifted = $1; next }
-    /shortcuts_inhibitor_v1@[0-9]+\.active\(\)/ {
-      gsub(/[\[\]]/, "", $1)
-      if (lifted != "") { printf "%.1f\n", $1 - lifted; lifted = "" }
+    function stamp(  s) {
+      match($0, /\[ *[0-9]+\.[0-9]+\]/)
+      s = substr($0, RSTART + 1, RLENGTH - 2)
+      gsub(/ /, "", s)
+      return s + 0
     }
-    END { if (lifted != "") print "never" }' "$log")
+    /shortcuts_inhibitor_v1@[0-9]+\.inactive\(\)/ { lifted = stamp(); waiting = 1; next }
+    /shortcuts_inhibitor_v1@[0-9]+\.active\(\)/ {
+      if (waiting) {
+        gap = stamp() - lifted
+        if (gap < 0) gap += 4294967.296
+        printf "%.1f\n", gap
+        waiting = 0
+      }
+    }
+    END { if (waiting) print "never" }' "$log")
   echo "from the restore key's lift to an active inhibitor again (ms): $(echo $gaps)"
   [ "$(echo "$gaps" | grep -c .)" -ge "$rounds" ] ||
     fail "the restore key did not lift the inhibitor each round (gaps: $gaps)"
