@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <cmath>
 #include <memory>
@@ -170,6 +171,40 @@ QByteArray wavHeader(quint32 riffSize, quint32 fmtSize, quint32 dataSize)
     h += "data" + le32(dataSize);
     return h;
 }
+
+// A PCM16 WAV of the given rate and channels over a loud ramp of frames, whose data size
+// says dataSize (the real size when 0).
+QByteArray pcmWav(quint32 rate, quint16 channels, int frames, quint32 dataSize = 0)
+{
+    QByteArray data;
+    for (int i = 0; i < frames * channels; ++i)
+        data += le16(quint16(10000 + i));
+    if (dataSize == 0)
+        dataSize = quint32(data.size());
+    QByteArray h = "RIFF" + le32(36 + dataSize) + "WAVE" + "fmt " + le32(16);
+    h += le16(1) + le16(channels) + le32(rate) + le32(rate * 2u * channels) + le16(2 * channels) +
+         le16(16);
+    return h + "data" + le32(dataSize) + data;
+}
+
+// The process's resident memory high-water mark since the last reset, in kB.
+qint64 peakResidentKb()
+{
+    const QList<QByteArray> lines =
+        TestApp::readFile(QStringLiteral("/proc/self/status")).split('\n');
+    for (const QByteArray& line : lines) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
+    }
+    return -1;
+}
+
+// Starts a new high-water mark at the memory resident now.
+bool resetPeakResident()
+{
+    QFile f(QStringLiteral("/proc/self/clear_refs"));
+    return f.open(QIODevice::WriteOnly) && f.write("5") == 1;
+}
 } // namespace
 
 class TestAudioManager : public QObject
@@ -275,6 +310,10 @@ private Q_SLOTS:
         QTest::newRow("double 32000 mono") << 32000 << 1 << (wav | SF_FORMAT_DOUBLE) << 16000;
         QTest::newRow("IMA ADPCM 22050 mono") << 22050 << 1 << (wav | SF_FORMAT_IMA_ADPCM) << 22050;
         QTest::newRow("MS ADPCM 16000 stereo") << 16000 << 2 << (wav | SF_FORMAT_MS_ADPCM) << 16000;
+        QTest::newRow("16-bit 4000 mono, the lowest rate")
+            << 4000 << 1 << (wav | SF_FORMAT_PCM_16) << 4000;
+        QTest::newRow("16-bit 192000 stereo, the highest rate")
+            << 192000 << 2 << (wav | SF_FORMAT_PCM_16) << 96000;
         QTest::newRow("WAVEX 16-bit 44100 mono")
             << 44100 << 1 << (SF_FORMAT_WAVEX | SF_FORMAT_PCM_16) << 20000;
     }
@@ -323,39 +362,61 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArray>("contents");
+        // What the log says of a file refused for what it claims to be; empty: not checked.
+        QTest::addColumn<QString>("why");
 
         QRandomGenerator rng(1234);
         QByteArray random(4096, '\0');
         for (char& c : random)
             c = char(rng.bounded(256));
 
-        QTest::newRow("empty file") << "empty.wav" << QByteArray();
-        QTest::newRow("truncated header") << "trunc.wav" << wavHeader(36, 16, 0).left(20);
-        QTest::newRow("header only, no data") << "hdr.wav" << wavHeader(36, 16, 0);
+        QTest::newRow("empty file") << "empty.wav" << QByteArray() << QString();
+        QTest::newRow("truncated header")
+            << "trunc.wav" << wavHeader(36, 16, 0).left(20) << QString();
+        QTest::newRow("header only, no data") << "hdr.wav" << wavHeader(36, 16, 0) << QString();
         QTest::newRow("header promising data that is missing")
-            << "promise.wav" << wavHeader(36 + 8000, 16, 8000);
-        QTest::newRow("random bytes") << "random.wav" << random;
-        QTest::newRow("RIFF then random bytes") << "riffrand.wav" << QByteArray("RIFF") + random;
+            << "promise.wav" << wavHeader(36 + 8000, 16, 8000) << QString();
+        QTest::newRow("random bytes") << "random.wav" << random << QString();
+        QTest::newRow("RIFF then random bytes")
+            << "riffrand.wav" << QByteArray("RIFF") + random << QString();
         QTest::newRow("text with a .wav name")
-            << "text.wav" << QByteArray("This is not a sound.\nJust words.\n");
+            << "text.wav" << QByteArray("This is not a sound.\nJust words.\n") << QString();
         QTest::newRow("absurd RIFF and fmt sizes")
-            << "absurd1.wav" << wavHeader(0xFFFFFFFFu, 0xFFFFFFF0u, 0xFFFFFFFFu);
+            << "absurd1.wav" << wavHeader(0xFFFFFFFFu, 0xFFFFFFF0u, 0xFFFFFFFFu) << QString();
         QTest::newRow("absurd data size")
-            << "absurd2.wav" << wavHeader(0xFFFFFFFFu, 16, 0xFFFFFFFFu);
+            << "absurd2.wav" << wavHeader(0xFFFFFFFFu, 16, 0xFFFFFFFFu) << QString();
         QTest::newRow("zero channels")
             << "nochan.wav"
             << QByteArray("RIFF" + le32(36) + "WAVEfmt " + le32(16) + le16(1) + le16(0) +
-                          le32(44100) + le32(0) + le16(0) + le16(16) + "data" + le32(0));
-        QTest::newRow("directory") << "folder.wav" << QByteArray("<dir>");
-        QTest::newRow("missing file") << "missing.wav" << QByteArray("<none>");
-        QTest::newRow("empty path") << "" << QByteArray("<none>");
-        QTest::newRow("AIFF with a .wav name") << "aiff.wav" << QByteArray("<aiff>");
+                          le32(44100) + le32(0) + le16(0) + le16(16) + "data" + le32(0))
+            << QString();
+        QTest::newRow("directory") << "folder.wav" << QByteArray("<dir>") << QString();
+        QTest::newRow("missing file") << "missing.wav" << QByteArray("<none>") << QString();
+        QTest::newRow("empty path") << "" << QByteArray("<none>") << QString();
+        QTest::newRow("AIFF with a .wav name") << "aiff.wav" << QByteArray("<aiff>") << QString();
+
+        // Files no voice can be: refused before anything is sized after them.
+        QTest::newRow("1 Hz, four samples")
+            << "Red.wav" << pcmWav(1, 1, 4) << QStringLiteral("rate of 1 Hz");
+        QTest::newRow("3999 Hz") << "low.wav" << pcmWav(3999, 1, 4000)
+                                 << QStringLiteral("rate of 3999 Hz");
+        QTest::newRow("192001 Hz")
+            << "high.wav" << pcmWav(192001, 1, 4000) << QStringLiteral("rate of 192001 Hz");
+        QTest::newRow("2147483647 Hz") << "huge.wav" << pcmWav(0x7FFFFFFFu, 1, 4000)
+                                       << QStringLiteral("rate of 2147483647 Hz");
+        QTest::newRow("1 Hz, huge data length on four samples")
+            << "Red.wav" << pcmWav(1, 1, 4, 0xFFFFFFF0u) << QStringLiteral("rate of 1 Hz");
+        QTest::newRow("three channels")
+            << "three.wav" << pcmWav(48000, 3, 4800) << QStringLiteral("3 channels");
+        QTest::newRow("31 seconds")
+            << "long.wav" << pcmWav(4000, 1, 31 * 4000) << QStringLiteral("longer than 30 s");
     }
 
     void unplayableFilesAreSilent()
     {
         QFETCH(QString, name);
         QFETCH(QByteArray, contents);
+        QFETCH(QString, why);
         QString bad = name.isEmpty() ? QString() : path(name);
         if (contents == "<dir>") {
             QVERIFY(QDir().mkpath(bad));
@@ -366,7 +427,18 @@ private Q_SLOTS:
             QVERIFY(TestApp::writeFile(bad, contents));
         }
 
-        // Alone, the file is silent and the player still reports that it has drained.
+        // Refused with the reason in the log, each of the three times it is played below.
+        if (!why.isEmpty()) {
+            const QRegularExpression said(QStringLiteral("^Not playing .*: .*") +
+                                          QRegularExpression::escape(why));
+            for (int i = 0; i < 3; ++i)
+                QTest::ignoreMessage(QtWarningMsg, said);
+        }
+
+        // Alone, the file is silent and the player still reports that it has drained, and
+        // playing it takes no more memory than a few blocks of decoding.
+        const bool peakReset = resetPeakResident();
+        const qint64 before = peakResidentKb();
         {
             CAudioManager player;
             QSignalSpy drained(&player, &CAudioManager::queueDrained);
@@ -378,6 +450,10 @@ private Q_SLOTS:
             QTRY_VERIFY_WITH_TIMEOUT(!outputOpen(), 20000);
             QVERIFY(soundingFrames(readRaw(outputFile())).empty());
         }
+        if (peakReset) {
+            const qint64 grown = peakResidentKb() - before;
+            QVERIFY2(grown < 32 * 1024, qPrintable(QStringLiteral("%1 kB more").arg(grown)));
+        }
 
         // Followed by a good cue, the queue moves on and only the good cue is heard.
         Samples good;
@@ -387,13 +463,21 @@ private Q_SLOTS:
         QVERIFY(soundingFrames(playAndCollect({bad, path("good.wav"), bad})) == monoToStereo(good));
     }
 
+    void shortDataPlaysWhatIsThere_data()
+    {
+        QTest::addColumn<quint32>("dataSize");
+        QTest::newRow("4800 frames promised") << quint32(9600);
+        QTest::newRow("4 GB promised") << quint32(0xFFFFFFF0u);
+    }
+
     void shortDataPlaysWhatIsThere()
     {
-        // A header that promises 4800 frames in front of 1000: the 1000 are heard.
+        // A header that promises more than the 1000 frames that follow: the 1000 are heard.
+        QFETCH(quint32, dataSize);
         Samples data;
         for (int i = 0; i < 1000; ++i)
             data.push_back(int16_t(100 + i));
-        QByteArray bytes = wavHeader(36 + 9600, 16, 9600) + toBytes(data);
+        QByteArray bytes = wavHeader(36 + dataSize, 16, dataSize) + toBytes(data);
         bytes.replace(24, 4, le32(48000));
         bytes.replace(28, 4, le32(96000));
         QVERIFY(TestApp::writeFile(path("short.wav"), bytes));
