@@ -1,5 +1,7 @@
 #pragma once
 
+#include "components/SoundCache.h"
+
 #include <QObject>
 #include <QString>
 #include <chrono>
@@ -13,10 +15,13 @@
 #include <thread>
 #include <vector>
 
-// The one output path of the process. Every player owns a channel here; the engine decodes
-// the files handed to a channel on its own worker thread, mixes the channels into a single
-// output device (48 kHz, stereo, signed 16-bit, clamped) and tells a channel's owner, on the
-// owner's thread, when the channel has played everything it was given.
+// The one output path of the process. Every player owns a channel here; the engine finds the
+// files handed to a channel (case-insensitively, CAudioManager::resolvePath) and decodes them
+// on its own worker thread, keeping the decoded sounds in a cache (CSoundCache) for the next
+// press, mixes the channels into a single output device (48 kHz, stereo, signed 16-bit,
+// clamped) and tells a channel's owner, on the owner's thread, when the channel has played
+// everything it was given. The device starts as soon as the first cue of a burst is ready;
+// the cues behind it are decoded while it plays.
 //
 // The device is opened only while there is something to play and closed once every channel
 // is empty and an owner has said so from the UI thread (releaseIfIdle), so cues handed over
@@ -53,8 +58,8 @@ public:
     int addChannel(QObject* receiver, const char* onDrained);
     // Forgets a channel and everything queued on it; nothing is invoked for it afterwards.
     void removeChannel(int channel);
-    // Queues a file (decoded on the worker) behind what the channel already has; returns its
-    // serial number, counting up from 1 on each channel.
+    // Queues a file (found and decoded on the worker) behind what the channel already has;
+    // returns its serial number, counting up from 1 on each channel.
     quint64 enqueue(int channel, const QString& path);
     // Drops everything queued or playing on the channel.
     void clear(int channel);
@@ -65,6 +70,18 @@ public:
     void releaseIfIdle();
     // True while the output device is open.
     bool isOutputOpen() const;
+
+    // The decoded-sound cache: its size in bytes, the files it remembers and the files
+    // decoded so far. For tests and measurements.
+    struct CacheState
+    {
+        size_t bytes = 0;
+        size_t count = 0;
+        quint64 decodes = 0;
+    };
+    CacheState cacheState() const;
+    // Caps the cache (bytes of samples); what no longer fits goes at once.
+    void setCacheCap(size_t bytes);
 
     // How the output device is driven; the benchmark compares settings with it.
     struct Tuning
@@ -100,7 +117,7 @@ private:
         };
         quint64 serial = 0;
         State state = Pending;
-        std::vector<int16_t> pcm;
+        CSoundCache::Sound pcm;
         size_t pos = 0;
     };
     struct Channel
@@ -151,5 +168,8 @@ private:
     bool m_closeWanted = false;
     bool m_wake = false;
     bool m_quit = false;
+    // Used on the worker only, but for cacheState and setCacheCap under m_cacheMutex.
+    mutable std::mutex m_cacheMutex;
+    CSoundCache m_cache;
     std::thread m_worker;
 };

@@ -58,8 +58,8 @@ CAudioManager::~CAudioManager()
 void CAudioManager::Play(const QString& path)
 {
     // Skipped files still take their turn, so queueDrained always comes, and never from
-    // inside Play.
-    d->lastQueued = d->engine->enqueue(d->channel, resolvePath(path));
+    // inside Play. The file is looked for on the engine's worker, not here.
+    d->lastQueued = d->engine->enqueue(d->channel, path);
 }
 
 void CAudioManager::Stop()
