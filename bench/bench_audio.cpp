@@ -17,9 +17,10 @@
 //
 // Usage: bench_audio [--presses N] [--mode M] [--monitor-ms MS] [--designs frames:lingerMs,...]
 //   defaults: 200 presses; mode 0 (Shapes and Colors: two words a press; 4 is Addition: four
-//   words, then one); the engine's own setting (frames 0 means the engine's default; lingerMs
-//   -1 keeps the device open for the whole run); MS, 1 by default, is the monitor recording's
-//   fragment in ms, which also caps how far ahead the null sink renders.
+//   words, then one); the engine's own setting. A design is frames:lingerMs[:targetMs]:
+//   frames 0 means the engine's default, lingerMs -1 keeps the device open for the whole run,
+//   targetMs is the server's buffer for the stream (0: SDL's). MS, 1 by default, is the
+//   monitor recording's fragment in ms, which also caps how far ahead the null sink renders.
 // Needs pulseaudio, libpulse-simple, Xvfb (xvfb) and libxcb-xtest.
 
 #include "app/MainFrame.h"
@@ -354,19 +355,34 @@ Heard analyse(const MonitorRecorder& rec, qint64 pressNs)
 
 struct Design
 {
-    int frames;   // 0: the engine's default
-    int lingerMs; // -1: open for the whole run
+    int frames = 0;    // 0: the engine's default setting
+    int lingerMs = 0;  // -1: open for the whole run
+    int targetMs = -1; // the server's buffer for the stream; -1: the engine's default
+    CAudioEngine::Tuning tuning() const
+    {
+        CAudioEngine::Tuning t;
+        if (frames > 0) {
+            t.deviceFrames = frames;
+            t.lingerMs = lingerMs < 0 ? 24 * 3600 * 1000 : lingerMs;
+        }
+        if (targetMs >= 0)
+            t.serverTargetMs = targetMs;
+        return t;
+    }
     QString name() const
     {
-        if (frames <= 0)
-            return QStringLiteral("the engine's default setting (%1-frame buffer, linger %2 ms)")
-                .arg(CAudioEngine::Tuning().deviceFrames)
-                .arg(CAudioEngine::Tuning().lingerMs);
+        const CAudioEngine::Tuning t = tuning();
+        QString s = frames <= 0 ? QStringLiteral("the engine's default setting: ") : QString();
         if (lingerMs < 0)
-            return QStringLiteral("kept open, %1-frame buffer").arg(frames);
-        if (lingerMs == 0)
-            return QStringLiteral("opened per burst, %1-frame buffer").arg(frames);
-        return QStringLiteral("per burst, kept %1 ms, %2-frame buffer").arg(lingerMs).arg(frames);
+            s += QStringLiteral("kept open");
+        else if (t.lingerMs == 0)
+            s += QStringLiteral("opened per burst");
+        else
+            s += QStringLiteral("per burst, kept %1 ms").arg(t.lingerMs);
+        s += QStringLiteral(", %1-frame buffer, server target ").arg(t.deviceFrames);
+        s += t.serverTargetMs > 0 ? QStringLiteral("%1 ms").arg(t.serverTargetMs)
+                                  : QStringLiteral("SDL's");
+        return s;
     }
 };
 
@@ -572,7 +588,7 @@ int main(int argc, char** argv)
     int presses = 200;
     int monitorMs = 1;
     int mode = MODE_SHAPES;
-    std::vector<Design> designs = {{0, 0}};
+    std::vector<Design> designs = {Design{}};
     const QStringList args = app.arguments();
     for (int i = 1; i + 1 < args.size(); ++i) {
         if (args[i] == QLatin1String("--presses"))
@@ -585,7 +601,8 @@ int main(int argc, char** argv)
             designs.clear();
             for (const QString& d : args[i + 1].split(',')) {
                 const QStringList parts = d.split(':');
-                designs.push_back({parts.value(0).toInt(), parts.value(1).toInt()});
+                designs.push_back({parts.value(0).toInt(), parts.value(1).toInt(),
+                                   parts.value(2, QStringLiteral("-1")).toInt()});
             }
         }
     }
@@ -686,11 +703,7 @@ int main(int argc, char** argv)
     const CAudioEngine::Tuning defaults = CAudioEngine::tuning();
 
     for (const Design& design : designs) {
-        CAudioEngine::Tuning tuning = defaults;
-        if (design.frames > 0) {
-            tuning.deviceFrames = design.frames;
-            tuning.lingerMs = design.lingerMs < 0 ? 24 * 3600 * 1000 : design.lingerMs;
-        }
+        const CAudioEngine::Tuning tuning = design.tuning();
         CAudioEngine::setTuning(tuning);
         view->SwitchMode(mode);
         waitIdle(view, 10000);

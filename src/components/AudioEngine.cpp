@@ -335,6 +335,18 @@ bool CAudioEngine::openDevice(std::unique_lock<std::mutex>& lock)
     SDL_AudioDeviceID device = 0;
     {
         std::lock_guard<std::mutex> sdl(deviceMutex());
+        // libpulse reads the target when the stream connects, inside the open. The
+        // environment is touched only when a target is asked for (the benchmark's settings),
+        // never by default.
+        static const bool userTarget = qEnvironmentVariableIsSet("PULSE_LATENCY_MSEC");
+        static bool ourTarget = false;
+        if (!userTarget && tuned.serverTargetMs > 0) {
+            qputenv("PULSE_LATENCY_MSEC", QByteArray::number(tuned.serverTargetMs));
+            ourTarget = true;
+        } else if (ourTarget) {
+            qunsetenv("PULSE_LATENCY_MSEC");
+            ourTarget = false;
+        }
         // No allowed changes: SDL converts to whatever the hardware wants.
         device = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
     }

@@ -92,6 +92,12 @@ public:
         // How long the device stays open after the last cue, so that the next press finds
         // it running. Never with SDL's file-writing drivers, which would write at full speed.
         int lingerMs = 0;
+        // The sound server's buffer for the stream, in ms (PulseAudio's target length); 0
+        // leaves it to SDL, which asks for one device buffer. SDL refills only once a whole
+        // device buffer is free, so a target of one buffer runs dry whenever a refill is a
+        // little late; a longer target keeps the rest queued. A PULSE_LATENCY_MSEC set by the
+        // user wins.
+        int serverTargetMs = 0;
     };
     // The buffer size applies from the next device open on, the linger from the next release.
     static void setTuning(const Tuning& tuning);

@@ -281,6 +281,56 @@ private Q_SLOTS:
         }
     }
 
+    // The four cues of a sum, at the rates the program really plays (the starter voice's
+    // 22.05 kHz, a parent's 44.1 kHz takes): heard one after the other in call order, each
+    // exactly as it sounds alone, whether decoded for this play or taken from the cache.
+    void cuesAtVoiceRatesPlayInOrder()
+    {
+        const std::shared_ptr<CAudioEngine> engine = CAudioEngine::instance();
+        struct File
+        {
+            const char* name;
+            int rate;
+            int frames;
+        };
+        const File files[] = {{"3.wav", 22050, 6615},
+                              {"plus.wav", 44100, 8820},
+                              {"4.wav", 22050, 4410},
+                              {"equals.wav", 44100, 13230}};
+        QStringList paths;
+        std::vector<Samples> alone;
+        int n = 0;
+        for (const File& f : files) {
+            Samples mono;
+            for (int i = 0; i < f.frames; ++i)
+                mono.push_back(
+                    int16_t(std::lround(9000 * std::sin(2 * M_PI * (220 + 110 * n) * i / f.rate))));
+            paths << path(QLatin1String(f.name));
+            QVERIFY(writeShorts(paths.last(), mono, f.rate, 1));
+            ++n;
+        }
+        // Nothing kept: every play below decodes afresh.
+        engine->setCacheCap(0);
+        for (int i = 0; i < 4; ++i) {
+            alone.push_back(soundingFrames(playAndCollect({paths[i]})));
+            const double expected = double(files[i].frames) * 48000 / files[i].rate;
+            QVERIFY2(
+                std::abs(double(alone.back().size() / 2) - expected) < 48,
+                qPrintable(
+                    QStringLiteral("%1: %2 frames").arg(paths[i]).arg(alone.back().size() / 2)));
+        }
+        Samples expected;
+        for (const Samples& a : alone)
+            expected.insert(expected.end(), a.begin(), a.end());
+        QVERIFY(soundingFrames(playAndCollect(paths)) == expected);
+        engine->setCacheCap(CSoundCache::kDefaultCapBytes);
+        const quint64 before = engine->cacheState().decodes;
+        QVERIFY(soundingFrames(playAndCollect(paths)) == expected);
+        QCOMPARE(engine->cacheState().decodes, before + 4);
+        QVERIFY(soundingFrames(playAndCollect(paths)) == expected);
+        QCOMPARE(engine->cacheState().decodes, before + 4);
+    }
+
     void sameFileTwiceIsHeardTwice()
     {
         Samples a;
