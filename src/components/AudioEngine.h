@@ -33,7 +33,18 @@
 // Opening per burst rather than keeping one stream open is deliberate: SDL cannot drop the
 // silence a running stream has queued in the sound server, so a cue handed to an open stream
 // waits behind up to a buffer of it, while a stream opened for the cue starts with it; and an
-// idle program then costs nothing. bench_audio measures both.
+// idle program then costs nothing. bench_audio measures both (from the key, at the sink, kept
+// open: p50 13 ms above the server's floor; per burst: p50 2 ms). For the same reason the
+// device is not opened ahead of the cue when a key is accepted: it would be a kept-open
+// stream by the time the cue comes.
+//
+// Two limits of SDL's PulseAudio output remain and bench_audio shows them. SDL writes a
+// buffer of silence if its thread runs before the open device is unpaused, which delays a
+// burst by up to one buffer (the p90 of about 11 ms at 512 frames). And it refills only once a
+// whole buffer is free with a server target of one buffer, so a refill that comes late on a
+// loaded machine runs the stream dry, heard as a short gap; smaller buffers make that more
+// frequent (256 frames: gaps in most presses), longer server targets (Tuning) make SDL write
+// that much silence at the open.
 //
 // The engine lives as long as someone holds it: instance() hands out the shared one, creating
 // it (and initialising SDL's audio subsystem) when none exists.
