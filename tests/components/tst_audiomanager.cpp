@@ -478,8 +478,7 @@ private Q_SLOTS:
             QVERIFY(TestApp::writeFile(bad, contents));
         }
 
-        // Refused with the reason in the log, once: the refusal is remembered for the two
-        // more times it is played below.
+        // Refused with the reason in the log.
         if (!why.isEmpty()) {
             QTest::ignoreMessage(QtWarningMsg,
                                  QRegularExpression(QStringLiteral("^Not playing .*: .*") +
