@@ -1,5 +1,6 @@
 #include "components/AudioEngine.h"
 
+#include "components/StarterVoice.h"
 #include "components/WavDecoder.h"
 
 #include <SDL.h>
@@ -131,7 +132,7 @@ void CAudioEngine::fadeOutHead(Channel& channel)
     if (!m_device || m_closing || channel.queue.empty())
         return;
     const std::shared_ptr<Cue>& head = channel.queue.front();
-    if (head->state == Cue::Ready && head->pos > 0 && head->pos < head->pcm.size())
+    if (head->state == Cue::Ready && head->pos > 0 && head->pos < head->pcm->size())
         m_tails.push_back(Tail{head, kFadeFrames});
 }
 
@@ -195,6 +196,18 @@ bool CAudioEngine::isOutputOpen() const
     return m_device != 0;
 }
 
+CAudioEngine::CacheState CAudioEngine::cacheState() const
+{
+    std::lock_guard<std::mutex> lock(m_cacheMutex);
+    return CacheState{m_cache.bytes(), m_cache.count(), m_cache.decodes()};
+}
+
+void CAudioEngine::setCacheCap(size_t bytes)
+{
+    std::lock_guard<std::mutex> lock(m_cacheMutex);
+    m_cache.setCapBytes(bytes);
+}
+
 bool CAudioEngine::allChannelsEmpty() const
 {
     for (const auto& entry : m_channels) {
@@ -221,8 +234,12 @@ void CAudioEngine::run()
             m_jobs.pop_front();
             if (job.cue->state == Cue::Pending) {
                 lock.unlock();
-                std::vector<int16_t> pcm;
-                CWavDecoder::decode(job.path, pcm);
+                const QString file = CStarterVoice::find(job.path);
+                CSoundCache::Sound pcm;
+                {
+                    std::lock_guard<std::mutex> cache(m_cacheMutex);
+                    pcm = m_cache.get(file);
+                }
                 lock.lock();
                 if (job.cue->state == Cue::Pending) {
                     job.cue->pcm = std::move(pcm);
@@ -236,16 +253,18 @@ void CAudioEngine::run()
 
 void CAudioEngine::housekeeping(std::unique_lock<std::mutex>& lock)
 {
-    // Start the device once everything handed over so far is decoded and something is ready
-    // to be heard; if it cannot be opened, the ready cues are silent.
+    // Start the device as soon as a cue at the head of a channel is ready to be heard: the
+    // cues behind it are decoded while it plays (a cached sound takes microseconds, a new
+    // one a few milliseconds, far less than a word lasts). If it cannot be opened, the ready
+    // cues are silent.
     bool wantDevice = false;
     for (auto& entry : m_channels) {
         const auto& queue = entry.second.queue;
-        if (!queue.empty() && queue.front()->state == Cue::Ready && !queue.front()->pcm.empty())
+        if (!queue.empty() && queue.front()->state == Cue::Ready && !queue.front()->pcm->empty())
             wantDevice = true;
     }
     bool deviceFailed = false;
-    if (wantDevice && !m_device && m_jobs.empty()) {
+    if (wantDevice && !m_device) {
         deviceFailed = !openDevice(lock);
         // A player stopped or went away while the device opened: its release found no
         // device, so close it here.
@@ -258,7 +277,7 @@ void CAudioEngine::housekeeping(std::unique_lock<std::mutex>& lock)
     for (auto& entry : m_channels) {
         Channel& ch = entry.second;
         while (!ch.queue.empty() && ch.queue.front()->state == Cue::Ready &&
-               (ch.queue.front()->pcm.empty() || deviceFailed)) {
+               (ch.queue.front()->pcm->empty() || deviceFailed)) {
             ch.finished = ch.queue.front()->serial;
             ch.queue.pop_front();
         }
@@ -317,6 +336,18 @@ bool CAudioEngine::openDevice(std::unique_lock<std::mutex>& lock)
     SDL_AudioDeviceID device = 0;
     {
         std::lock_guard<std::mutex> sdl(deviceMutex());
+        // libpulse reads the target when the stream connects, inside the open. The
+        // environment is touched only when a target is asked for (the benchmark's settings),
+        // never by default.
+        static const bool userTarget = qEnvironmentVariableIsSet("PULSE_LATENCY_MSEC");
+        static bool ourTarget = false;
+        if (!userTarget && tuned.serverTargetMs > 0) {
+            qputenv("PULSE_LATENCY_MSEC", QByteArray::number(tuned.serverTargetMs));
+            ourTarget = true;
+        } else if (ourTarget) {
+            qunsetenv("PULSE_LATENCY_MSEC");
+            ourTarget = false;
+        }
         // No allowed changes: SDL converts to whatever the hardware wants.
         device = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
     }
@@ -381,17 +412,17 @@ void CAudioEngine::mix(int16_t* out, int frames)
                     Cue& cue = *ch.queue.front();
                     if (cue.state != Cue::Ready)
                         break; // still decoding: this channel waits
-                    const size_t left = (cue.pcm.size() - cue.pos) / 2;
+                    const size_t left = (cue.pcm->size() - cue.pos) / 2;
                     const int take = int(std::min<size_t>(left, size_t(n - done)));
                     if (cue.pos == 0 && take > 0 && cueStart < 0)
                         cueStart = base + done;
-                    const int16_t* src = cue.pcm.data() + cue.pos;
+                    const int16_t* src = cue.pcm->data() + cue.pos;
                     for (int i = 0; i < take * 2; ++i)
                         sum[done * 2 + i] += src[i];
                     sounding = sounding || take > 0;
                     cue.pos += size_t(take) * 2;
                     done += take;
-                    if (cue.pos >= cue.pcm.size()) {
+                    if (cue.pos >= cue.pcm->size()) {
                         ch.finished = cue.serial;
                         ch.queue.pop_front();
                         emptied = emptied || ch.queue.empty();
@@ -400,16 +431,16 @@ void CAudioEngine::mix(int16_t* out, int frames)
             }
             for (Tail& tail : m_tails) {
                 Cue& cue = *tail.cue;
-                const size_t left = (cue.pcm.size() - cue.pos) / 2;
+                const size_t left = (cue.pcm->size() - cue.pos) / 2;
                 const int take = int(std::min<size_t>({left, size_t(n), size_t(tail.left)}));
-                const int16_t* src = cue.pcm.data() + cue.pos;
+                const int16_t* src = cue.pcm->data() + cue.pos;
                 for (int i = 0; i < take; ++i) {
                     const int32_t gain = tail.left - i - 1; // out of kFadeFrames
                     sum[i * 2] += src[i * 2] * gain / kFadeFrames;
                     sum[i * 2 + 1] += src[i * 2 + 1] * gain / kFadeFrames;
                 }
                 cue.pos += size_t(take) * 2;
-                tail.left = cue.pos >= cue.pcm.size() ? 0 : tail.left - take;
+                tail.left = cue.pos >= cue.pcm->size() ? 0 : tail.left - take;
                 sounding = sounding || take > 0;
             }
             const size_t before = m_tails.size();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "components/SoundCache.h"
+
 #include <QObject>
 #include <QString>
 #include <chrono>
@@ -13,10 +15,13 @@
 #include <thread>
 #include <vector>
 
-// The one output path of the process. Every player owns a channel here; the engine decodes
-// the files handed to a channel on its own worker thread, mixes the channels into a single
-// output device (48 kHz, stereo, signed 16-bit, clamped) and tells a channel's owner, on the
-// owner's thread, when the channel has played everything it was given.
+// The one output path of the process. Every player owns a channel here; the engine finds the
+// files handed to a channel (case-insensitively, CAudioManager::resolvePath) and decodes them
+// on its own worker thread, keeping the decoded sounds in a cache (CSoundCache) for the next
+// press, mixes the channels into a single output device (48 kHz, stereo, signed 16-bit,
+// clamped) and tells a channel's owner, on the owner's thread, when the channel has played
+// everything it was given. The device starts as soon as the first cue of a burst is ready;
+// the cues behind it are decoded while it plays.
 //
 // The device is opened only while there is something to play and closed once every channel
 // is empty and an owner has said so from the UI thread (releaseIfIdle), so cues handed over
@@ -28,7 +33,18 @@
 // Opening per burst rather than keeping one stream open is deliberate: SDL cannot drop the
 // silence a running stream has queued in the sound server, so a cue handed to an open stream
 // waits behind up to a buffer of it, while a stream opened for the cue starts with it; and an
-// idle program then costs nothing. bench_audio measures both.
+// idle program then costs nothing. bench_audio measures both (from the key, at the sink, kept
+// open: p50 13 ms above the server's floor; per burst: p50 2 ms). For the same reason the
+// device is not opened ahead of the cue when a key is accepted: it would be a kept-open
+// stream by the time the cue comes.
+//
+// Two limits of SDL's PulseAudio output remain and bench_audio shows them. SDL writes a
+// buffer of silence if its thread runs before the open device is unpaused, which delays a
+// burst by up to one buffer (the p90 of about 11 ms at 512 frames). And it refills only once a
+// whole buffer is free with a server target of one buffer, so a refill that comes late on a
+// loaded machine runs the stream dry, heard as a short gap; smaller buffers make that more
+// frequent (256 frames: gaps in most presses), longer server targets (Tuning) make SDL write
+// that much silence at the open.
 //
 // The engine lives as long as someone holds it: instance() hands out the shared one, creating
 // it (and initialising SDL's audio subsystem) when none exists.
@@ -53,8 +69,8 @@ public:
     int addChannel(QObject* receiver, const char* onDrained);
     // Forgets a channel and everything queued on it; nothing is invoked for it afterwards.
     void removeChannel(int channel);
-    // Queues a file (decoded on the worker) behind what the channel already has; returns its
-    // serial number, counting up from 1 on each channel.
+    // Queues a file (found and decoded on the worker) behind what the channel already has;
+    // returns its serial number, counting up from 1 on each channel.
     quint64 enqueue(int channel, const QString& path);
     // Drops everything queued or playing on the channel.
     void clear(int channel);
@@ -66,6 +82,18 @@ public:
     // True while the output device is open.
     bool isOutputOpen() const;
 
+    // The decoded-sound cache: its size in bytes, the files it remembers and the files
+    // decoded so far. For tests and measurements.
+    struct CacheState
+    {
+        size_t bytes = 0;
+        size_t count = 0;
+        quint64 decodes = 0;
+    };
+    CacheState cacheState() const;
+    // Caps the cache (bytes of samples); what no longer fits goes at once.
+    void setCacheCap(size_t bytes);
+
     // How the output device is driven; the benchmark compares settings with it.
     struct Tuning
     {
@@ -75,6 +103,12 @@ public:
         // How long the device stays open after the last cue, so that the next press finds
         // it running. Never with SDL's file-writing drivers, which would write at full speed.
         int lingerMs = 0;
+        // The sound server's buffer for the stream, in ms (PulseAudio's target length); 0
+        // leaves it to SDL, which asks for one device buffer. SDL refills only once a whole
+        // device buffer is free, so a target of one buffer runs dry whenever a refill is a
+        // little late; a longer target keeps the rest queued. A PULSE_LATENCY_MSEC set by the
+        // user wins.
+        int serverTargetMs = 0;
     };
     // The buffer size applies from the next device open on, the linger from the next release.
     static void setTuning(const Tuning& tuning);
@@ -100,7 +134,7 @@ private:
         };
         quint64 serial = 0;
         State state = Pending;
-        std::vector<int16_t> pcm;
+        CSoundCache::Sound pcm;
         size_t pos = 0;
     };
     struct Channel
@@ -151,5 +185,8 @@ private:
     bool m_closeWanted = false;
     bool m_wake = false;
     bool m_quit = false;
+    // Used on the worker only, but for cacheState and setCacheCap under m_cacheMutex.
+    mutable std::mutex m_cacheMutex;
+    CSoundCache m_cache;
     std::thread m_worker;
 };

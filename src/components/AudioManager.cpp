@@ -3,7 +3,6 @@
 #include "components/AudioEngine.h"
 #include "components/AudioRecorder.h"
 #include "components/CaseFold.h"
-#include "components/StarterVoice.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -60,9 +59,9 @@ CAudioManager::~CAudioManager()
 void CAudioManager::Play(const QString& path)
 {
     // Skipped files still take their turn, so queueDrained always comes, and never from
-    // inside Play.
-    // The parent's recording, else the language's starter recording, else the English one.
-    d->lastQueued = d->engine->enqueue(d->channel, CStarterVoice::find(path));
+    // inside Play. The file (the parent's recording, else the language's starter recording,
+    // else the English one) is looked for on the engine's worker, not here.
+    d->lastQueued = d->engine->enqueue(d->channel, path);
 }
 
 void CAudioManager::Stop()

@@ -25,9 +25,12 @@ private:
 //
 // Play queues a .wav file and returns at once; queued files are heard one after the other, in
 // call order, each in full, and queueDrained() is emitted when the last has finished. Any WAV
-// that libsndfile reads plays (converted to 48 kHz stereo 16-bit); a missing, empty, corrupt
-// or non-WAV file, an empty path, a directory or a missing device is silent and the queue
-// moves on. A path whose exact file is missing is looked up case-insensitively in its folder.
+// that libsndfile reads plays (converted to 48 kHz stereo 16-bit) if it can be a voice: 4 to
+// 192 kHz, one or two channels, at most 30 s (CWavDecoder). A missing, empty, corrupt or
+// non-WAV file, one outside those limits, an empty path, a directory or a missing device is
+// silent and the queue moves on. A path whose exact file is missing is looked up
+// case-insensitively in its folder, on the output's worker thread. Decoded sounds are kept
+// (up to 16 MB) for the next press, and played again only while their file is unchanged.
 //
 // Record(seconds, path, receiver, callback) records from the default input for that many
 // seconds (or until Stop), trims the silence around the take and brings its peak to -1 dBFS,

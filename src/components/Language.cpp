@@ -81,12 +81,21 @@ QString CLanguage::fromArguments(const QStringList& arguments)
     return QString();
 }
 
+QString CLanguage::current() const
+{
+    std::lock_guard<std::mutex> lock(m_codeMutex);
+    return m_code;
+}
+
 void CLanguage::select(const QString& code)
 {
     const QString chosen = QLatin1String(info(code).code);
-    if (chosen == m_code)
-        return;
-    m_code = chosen;
+    {
+        std::lock_guard<std::mutex> lock(m_codeMutex);
+        if (chosen == m_code)
+            return;
+        m_code = chosen;
+    }
     installTranslators();
     Q_EMIT changed(m_code);
 }

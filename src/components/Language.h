@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <memory>
+#include <mutex>
 
 class QTranslator;
 
@@ -43,7 +44,9 @@ public:
     // string when none of ours is asked for.
     static QString fromArguments(const QStringList& arguments);
 
-    QString current() const { return m_code; }
+    // The language in use. The audio worker reads it to find starter recordings, so it may be
+    // called from any thread.
+    QString current() const;
     // Switches to code (English for a code that is not ours): installs the interface's
     // translations and Qt's own, and emits changed() when the language was another.
     void select(const QString& code);
@@ -57,6 +60,7 @@ private:
     void installTranslators();
 
     QString m_code;
+    mutable std::mutex m_codeMutex;
     std::unique_ptr<QTranslator> m_program;
     std::unique_ptr<QTranslator> m_qt;
 };

@@ -2,16 +2,23 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QLoggingCategory>
 #include <SDL.h>
 #include <algorithm>
 #include <cmath>
 #include <memory>
 #include <sndfile.h>
 
+Q_LOGGING_CATEGORY(lcAudio, "pommelot.audio", QtWarningMsg)
+
 namespace {
 constexpr int kBlockFrames = 4096;
-constexpr int kMaxChannels = 64;
-constexpr int kMaxRate = 768000;
+
+bool refuse(const QString& path, const QString& why)
+{
+    qCWarning(lcAudio, "Not playing %s: %s", qUtf8Printable(path), qUtf8Printable(why));
+    return false;
+}
 
 struct SndFileCloser
 {
@@ -77,35 +84,49 @@ bool CWavDecoder::decode(const QString& path, std::vector<int16_t>& out)
     std::unique_ptr<SNDFILE, SndFileCloser> file(
         sf_open(QFile::encodeName(path).constData(), SFM_READ, &sfInfo));
     if (!file)
-        return false;
+        return refuse(path, QString::fromUtf8(sf_strerror(nullptr)));
     const int major = sfInfo.format & SF_FORMAT_TYPEMASK;
     if (major != SF_FORMAT_WAV && major != SF_FORMAT_WAVEX && major != SF_FORMAT_RF64)
-        return false;
+        return refuse(path, QStringLiteral("not a WAV file"));
     const int channels = sfInfo.channels;
     const int rate = sfInfo.samplerate;
-    if (channels < 1 || channels > kMaxChannels || rate < 1 || rate > kMaxRate)
-        return false;
+    // Checked before anything depends on the rate: the resampler's buffers and the silence
+    // pushed after the sound grow with the ratio of the two rates.
+    if (rate < kMinRate || rate > kMaxRate)
+        return refuse(path, QStringLiteral("a rate of %1 Hz, outside %2 to %3 Hz")
+                                .arg(rate)
+                                .arg(kMinRate)
+                                .arg(kMaxRate));
+    if (channels < 1 || channels > kMaxChannels)
+        return refuse(path, QStringLiteral("%1 channels; a voice has one or two").arg(channels));
+    const sf_count_t maxSourceFrames = sf_count_t(kMaxSeconds) * rate;
+    // libsndfile counts the frames from what the file really holds, so a header promising
+    // more than is there does not land here; what still does is read no further than the cap.
+    if (sfInfo.frames > maxSourceFrames)
+        return refuse(path, QStringLiteral("longer than %1 s").arg(kMaxSeconds));
     std::unique_ptr<SDL_AudioStream, StreamFreer> stream;
     if (rate != kOutputRate) {
         stream.reset(SDL_NewAudioStream(AUDIO_S16SYS, kOutputChannels, rate, AUDIO_S16SYS,
                                         kOutputChannels, kOutputRate));
         if (!stream)
-            return false;
+            return refuse(path, QString::fromUtf8(SDL_GetError()));
     }
 
     const size_t maxSamples = size_t(kMaxSeconds) * kOutputRate * kOutputChannels;
-    const sf_count_t maxSourceFrames = sf_count_t(kMaxSeconds) * rate;
     // Read as float (libsndfile scales every integer width to -1..1) and rounded to 16 bits
     // here, so 16-bit data comes through unchanged and float data clips instead of wrapping.
     std::vector<float> in(size_t(kBlockFrames) * size_t(channels));
     std::vector<int16_t> stereo(size_t(kBlockFrames) * kOutputChannels);
     sf_count_t total = 0;
-    while (total < maxSourceFrames && out.size() < maxSamples) {
-        const sf_count_t want = std::min<sf_count_t>(kBlockFrames, maxSourceFrames - total);
-        const sf_count_t got = sf_readf_float(file.get(), in.data(), want);
+    for (;;) {
+        const sf_count_t got = sf_readf_float(file.get(), in.data(), kBlockFrames);
         if (got <= 0)
             break;
         total += got;
+        if (total > maxSourceFrames) {
+            out.clear();
+            return refuse(path, QStringLiteral("longer than %1 s").arg(kMaxSeconds));
+        }
         for (sf_count_t i = 0; i < got; ++i) {
             const float* frame = in.data() + i * channels;
             stereo[size_t(i) * 2] = toSample(frame[0]);
@@ -125,7 +146,8 @@ bool CWavDecoder::decode(const QString& path, std::vector<int16_t>& out)
     if (stream && total > 0) {
         // The resampler holds back the last few hundred frames until more input comes, and
         // its flush does not always release them: push silence after the sound, then cut
-        // the result at the sound's own length.
+        // the result at the sound's own length. With the rate bounded above, this is at most
+        // 1.1 s of output (at 4 kHz) and 94 KB of input (at 192 kHz).
         const size_t tailFrames = size_t(rate / 10 + kBlockFrames);
         std::vector<int16_t> silence(tailFrames * kOutputChannels, 0);
         if (!put(stream.get(), silence.data(), silence.size()) ||
@@ -141,5 +163,7 @@ bool CWavDecoder::decode(const QString& path, std::vector<int16_t>& out)
         out.resize(maxSamples);
     // Keep whole frames only.
     out.resize(out.size() - out.size() % kOutputChannels);
-    return !out.empty();
+    if (out.empty())
+        return refuse(path, QStringLiteral("no sound in it"));
+    return true;
 }

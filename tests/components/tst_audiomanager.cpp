@@ -7,10 +7,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <cmath>
 #include <memory>
 #include <sndfile.h>
+#include <stdio.h>
 #include <vector>
 
 namespace {
@@ -170,6 +172,40 @@ QByteArray wavHeader(quint32 riffSize, quint32 fmtSize, quint32 dataSize)
     h += "data" + le32(dataSize);
     return h;
 }
+
+// A PCM16 WAV of the given rate and channels over a loud ramp of frames, whose data size
+// says dataSize (the real size when 0).
+QByteArray pcmWav(quint32 rate, quint16 channels, int frames, quint32 dataSize = 0)
+{
+    QByteArray data;
+    for (int i = 0; i < frames * channels; ++i)
+        data += le16(quint16(10000 + i));
+    if (dataSize == 0)
+        dataSize = quint32(data.size());
+    QByteArray h = "RIFF" + le32(36 + dataSize) + "WAVE" + "fmt " + le32(16);
+    h += le16(1) + le16(channels) + le32(rate) + le32(rate * 2u * channels) + le16(2 * channels) +
+         le16(16);
+    return h + "data" + le32(dataSize) + data;
+}
+
+// The process's resident memory high-water mark since the last reset, in kB.
+qint64 peakResidentKb()
+{
+    const QList<QByteArray> lines =
+        TestApp::readFile(QStringLiteral("/proc/self/status")).split('\n');
+    for (const QByteArray& line : lines) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
+    }
+    return -1;
+}
+
+// Starts a new high-water mark at the memory resident now.
+bool resetPeakResident()
+{
+    QFile f(QStringLiteral("/proc/self/clear_refs"));
+    return f.open(QIODevice::WriteOnly) && f.write("5") == 1;
+}
 } // namespace
 
 class TestAudioManager : public QObject
@@ -245,6 +281,56 @@ private Q_SLOTS:
         }
     }
 
+    // The four cues of a sum, at the rates the program really plays (the starter voice's
+    // 22.05 kHz, a parent's 44.1 kHz takes): heard one after the other in call order, each
+    // exactly as it sounds alone, whether decoded for this play or taken from the cache.
+    void cuesAtVoiceRatesPlayInOrder()
+    {
+        const std::shared_ptr<CAudioEngine> engine = CAudioEngine::instance();
+        struct File
+        {
+            const char* name;
+            int rate;
+            int frames;
+        };
+        const File files[] = {{"3.wav", 22050, 6615},
+                              {"plus.wav", 44100, 8820},
+                              {"4.wav", 22050, 4410},
+                              {"equals.wav", 44100, 13230}};
+        QStringList paths;
+        std::vector<Samples> alone;
+        int n = 0;
+        for (const File& f : files) {
+            Samples mono;
+            for (int i = 0; i < f.frames; ++i)
+                mono.push_back(
+                    int16_t(std::lround(9000 * std::sin(2 * M_PI * (220 + 110 * n) * i / f.rate))));
+            paths << path(QLatin1String(f.name));
+            QVERIFY(writeShorts(paths.last(), mono, f.rate, 1));
+            ++n;
+        }
+        // Nothing kept: every play below decodes afresh.
+        engine->setCacheCap(0);
+        for (int i = 0; i < 4; ++i) {
+            alone.push_back(soundingFrames(playAndCollect({paths[i]})));
+            const double expected = double(files[i].frames) * 48000 / files[i].rate;
+            QVERIFY2(
+                std::abs(double(alone.back().size() / 2) - expected) < 48,
+                qPrintable(
+                    QStringLiteral("%1: %2 frames").arg(paths[i]).arg(alone.back().size() / 2)));
+        }
+        Samples expected;
+        for (const Samples& a : alone)
+            expected.insert(expected.end(), a.begin(), a.end());
+        QVERIFY(soundingFrames(playAndCollect(paths)) == expected);
+        engine->setCacheCap(CSoundCache::kDefaultCapBytes);
+        const quint64 before = engine->cacheState().decodes;
+        QVERIFY(soundingFrames(playAndCollect(paths)) == expected);
+        QCOMPARE(engine->cacheState().decodes, before + 4);
+        QVERIFY(soundingFrames(playAndCollect(paths)) == expected);
+        QCOMPARE(engine->cacheState().decodes, before + 4);
+    }
+
     void sameFileTwiceIsHeardTwice()
     {
         Samples a;
@@ -275,6 +361,10 @@ private Q_SLOTS:
         QTest::newRow("double 32000 mono") << 32000 << 1 << (wav | SF_FORMAT_DOUBLE) << 16000;
         QTest::newRow("IMA ADPCM 22050 mono") << 22050 << 1 << (wav | SF_FORMAT_IMA_ADPCM) << 22050;
         QTest::newRow("MS ADPCM 16000 stereo") << 16000 << 2 << (wav | SF_FORMAT_MS_ADPCM) << 16000;
+        QTest::newRow("16-bit 4000 mono, the lowest rate")
+            << 4000 << 1 << (wav | SF_FORMAT_PCM_16) << 4000;
+        QTest::newRow("16-bit 192000 stereo, the highest rate")
+            << 192000 << 2 << (wav | SF_FORMAT_PCM_16) << 96000;
         QTest::newRow("WAVEX 16-bit 44100 mono")
             << 44100 << 1 << (SF_FORMAT_WAVEX | SF_FORMAT_PCM_16) << 20000;
     }
@@ -323,39 +413,61 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArray>("contents");
+        // What the log says of a file refused for what it claims to be; empty: not checked.
+        QTest::addColumn<QString>("why");
 
         QRandomGenerator rng(1234);
         QByteArray random(4096, '\0');
         for (char& c : random)
             c = char(rng.bounded(256));
 
-        QTest::newRow("empty file") << "empty.wav" << QByteArray();
-        QTest::newRow("truncated header") << "trunc.wav" << wavHeader(36, 16, 0).left(20);
-        QTest::newRow("header only, no data") << "hdr.wav" << wavHeader(36, 16, 0);
+        QTest::newRow("empty file") << "empty.wav" << QByteArray() << QString();
+        QTest::newRow("truncated header")
+            << "trunc.wav" << wavHeader(36, 16, 0).left(20) << QString();
+        QTest::newRow("header only, no data") << "hdr.wav" << wavHeader(36, 16, 0) << QString();
         QTest::newRow("header promising data that is missing")
-            << "promise.wav" << wavHeader(36 + 8000, 16, 8000);
-        QTest::newRow("random bytes") << "random.wav" << random;
-        QTest::newRow("RIFF then random bytes") << "riffrand.wav" << QByteArray("RIFF") + random;
+            << "promise.wav" << wavHeader(36 + 8000, 16, 8000) << QString();
+        QTest::newRow("random bytes") << "random.wav" << random << QString();
+        QTest::newRow("RIFF then random bytes")
+            << "riffrand.wav" << QByteArray("RIFF") + random << QString();
         QTest::newRow("text with a .wav name")
-            << "text.wav" << QByteArray("This is not a sound.\nJust words.\n");
+            << "text.wav" << QByteArray("This is not a sound.\nJust words.\n") << QString();
         QTest::newRow("absurd RIFF and fmt sizes")
-            << "absurd1.wav" << wavHeader(0xFFFFFFFFu, 0xFFFFFFF0u, 0xFFFFFFFFu);
+            << "absurd1.wav" << wavHeader(0xFFFFFFFFu, 0xFFFFFFF0u, 0xFFFFFFFFu) << QString();
         QTest::newRow("absurd data size")
-            << "absurd2.wav" << wavHeader(0xFFFFFFFFu, 16, 0xFFFFFFFFu);
+            << "absurd2.wav" << wavHeader(0xFFFFFFFFu, 16, 0xFFFFFFFFu) << QString();
         QTest::newRow("zero channels")
             << "nochan.wav"
             << QByteArray("RIFF" + le32(36) + "WAVEfmt " + le32(16) + le16(1) + le16(0) +
-                          le32(44100) + le32(0) + le16(0) + le16(16) + "data" + le32(0));
-        QTest::newRow("directory") << "folder.wav" << QByteArray("<dir>");
-        QTest::newRow("missing file") << "missing.wav" << QByteArray("<none>");
-        QTest::newRow("empty path") << "" << QByteArray("<none>");
-        QTest::newRow("AIFF with a .wav name") << "aiff.wav" << QByteArray("<aiff>");
+                          le32(44100) + le32(0) + le16(0) + le16(16) + "data" + le32(0))
+            << QString();
+        QTest::newRow("directory") << "folder.wav" << QByteArray("<dir>") << QString();
+        QTest::newRow("missing file") << "missing.wav" << QByteArray("<none>") << QString();
+        QTest::newRow("empty path") << "" << QByteArray("<none>") << QString();
+        QTest::newRow("AIFF with a .wav name") << "aiff.wav" << QByteArray("<aiff>") << QString();
+
+        // Files no voice can be: refused before anything is sized after them.
+        QTest::newRow("1 Hz, four samples")
+            << "Red.wav" << pcmWav(1, 1, 4) << QStringLiteral("rate of 1 Hz");
+        QTest::newRow("3999 Hz") << "low.wav" << pcmWav(3999, 1, 4000)
+                                 << QStringLiteral("rate of 3999 Hz");
+        QTest::newRow("192001 Hz")
+            << "high.wav" << pcmWav(192001, 1, 4000) << QStringLiteral("rate of 192001 Hz");
+        QTest::newRow("2147483647 Hz") << "huge.wav" << pcmWav(0x7FFFFFFFu, 1, 4000)
+                                       << QStringLiteral("rate of 2147483647 Hz");
+        QTest::newRow("1 Hz, huge data length on four samples")
+            << "Red.wav" << pcmWav(1, 1, 4, 0xFFFFFFF0u) << QStringLiteral("rate of 1 Hz");
+        QTest::newRow("three channels")
+            << "three.wav" << pcmWav(48000, 3, 4800) << QStringLiteral("3 channels");
+        QTest::newRow("31 seconds")
+            << "long.wav" << pcmWav(4000, 1, 31 * 4000) << QStringLiteral("longer than 30 s");
     }
 
     void unplayableFilesAreSilent()
     {
         QFETCH(QString, name);
         QFETCH(QByteArray, contents);
+        QFETCH(QString, why);
         QString bad = name.isEmpty() ? QString() : path(name);
         if (contents == "<dir>") {
             QVERIFY(QDir().mkpath(bad));
@@ -366,7 +478,17 @@ private Q_SLOTS:
             QVERIFY(TestApp::writeFile(bad, contents));
         }
 
-        // Alone, the file is silent and the player still reports that it has drained.
+        // Refused with the reason in the log.
+        if (!why.isEmpty()) {
+            QTest::ignoreMessage(QtWarningMsg,
+                                 QRegularExpression(QStringLiteral("^Not playing .*: .*") +
+                                                    QRegularExpression::escape(why)));
+        }
+
+        // Alone, the file is silent and the player still reports that it has drained, and
+        // playing it takes no more memory than a few blocks of decoding.
+        const bool peakReset = resetPeakResident();
+        const qint64 before = peakResidentKb();
         {
             CAudioManager player;
             QSignalSpy drained(&player, &CAudioManager::queueDrained);
@@ -378,6 +500,10 @@ private Q_SLOTS:
             QTRY_VERIFY_WITH_TIMEOUT(!outputOpen(), 20000);
             QVERIFY(soundingFrames(readRaw(outputFile())).empty());
         }
+        if (peakReset) {
+            const qint64 grown = peakResidentKb() - before;
+            QVERIFY2(grown < 32 * 1024, qPrintable(QStringLiteral("%1 kB more").arg(grown)));
+        }
 
         // Followed by a good cue, the queue moves on and only the good cue is heard.
         Samples good;
@@ -387,17 +513,126 @@ private Q_SLOTS:
         QVERIFY(soundingFrames(playAndCollect({bad, path("good.wav"), bad})) == monoToStereo(good));
     }
 
+    void shortDataPlaysWhatIsThere_data()
+    {
+        QTest::addColumn<quint32>("dataSize");
+        QTest::newRow("4800 frames promised") << quint32(9600);
+        QTest::newRow("4 GB promised") << quint32(0xFFFFFFF0u);
+    }
+
     void shortDataPlaysWhatIsThere()
     {
-        // A header that promises 4800 frames in front of 1000: the 1000 are heard.
+        // A header that promises more than the 1000 frames that follow: the 1000 are heard.
+        QFETCH(quint32, dataSize);
         Samples data;
         for (int i = 0; i < 1000; ++i)
             data.push_back(int16_t(100 + i));
-        QByteArray bytes = wavHeader(36 + 9600, 16, 9600) + toBytes(data);
+        QByteArray bytes = wavHeader(36 + dataSize, 16, dataSize) + toBytes(data);
         bytes.replace(24, 4, le32(48000));
         bytes.replace(28, 4, le32(96000));
         QVERIFY(TestApp::writeFile(path("short.wav"), bytes));
         QVERIFY(soundingFrames(playAndCollect({path("short.wav")})) == monoToStereo(data));
+    }
+
+    // A file that changes between two plays is heard as it is now, whether a new take was
+    // moved into place, a parent copied a file over it (same size and length, other samples)
+    // or a recording replaced it.
+    void changedFileIsHeardAtOnce_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("new file moved into place") << "move";
+        QTest::newRow("written over in place, same size") << "overwrite";
+        QTest::newRow("recorded over") << "record";
+    }
+
+    void changedFileIsHeardAtOnce()
+    {
+        QFETCH(QString, how);
+        // Keeps the engine, and with it the cache, for the whole test.
+        const std::shared_ptr<CAudioEngine> engine = CAudioEngine::instance();
+        const QString target = path("Letters/A.wav");
+        QVERIFY(QDir().mkpath(path("Letters")));
+        Samples before, after;
+        for (int i = 0; i < 44100; ++i) {
+            before.push_back(int16_t(1000 + i % 7000));
+            after.push_back(int16_t(-2000 - i % 5000));
+        }
+        QVERIFY(writeShorts(target, before, 48000, 1));
+        QVERIFY(soundingFrames(playAndCollect({target})) == monoToStereo(before));
+        // Played again, it comes from the cache.
+        const quint64 decodes = engine->cacheState().decodes;
+        QVERIFY(soundingFrames(playAndCollect({target})) == monoToStereo(before));
+        QCOMPARE(engine->cacheState().decodes, decodes);
+
+        Samples expected = after;
+        if (how == QLatin1String("move")) {
+            QVERIFY(writeShorts(path("Letters/.A.wav.new"), after, 48000, 1));
+            QVERIFY(::rename(QFile::encodeName(path("Letters/.A.wav.new")).constData(),
+                             QFile::encodeName(target).constData()) == 0);
+        } else if (how == QLatin1String("overwrite")) {
+            const QByteArray old = TestApp::readFile(target);
+            QVERIFY(writeShorts(path("other.wav"), after, 48000, 1));
+            const QByteArray bytes = TestApp::readFile(path("other.wav"));
+            QCOMPARE(bytes.size(), old.size());
+            QFile f(target);
+            QVERIFY(f.open(QIODevice::ReadWrite));
+            QCOMPARE(f.write(bytes), qint64(bytes.size()));
+            f.close();
+        } else {
+            const Samples input = inputPattern(44100);
+            QVERIFY(TestApp::writeFile(inputFile(), toBytes(input)));
+            CAudioManager recorder;
+            DoneReceiver page;
+            recorder.Record(1, target, &page, nullptr);
+            QTRY_COMPARE_WITH_TIMEOUT(page.count, 1, 20000);
+            QVERIFY2(page.ok, qPrintable(page.error));
+            // The take is 44.1 kHz, one second: 48000 frames at the output, where the old
+            // sound had 44100.
+            const Samples take = readWav(target).samples;
+            QCOMPARE(take.size(), size_t(44100));
+            const Samples heard = soundingFrames(playAndCollect({target}));
+            QVERIFY2(heard.size() > size_t(47900) * 2 && heard.size() <= size_t(48000) * 2,
+                     qPrintable(QString::number(heard.size() / 2)));
+            QCOMPARE(engine->cacheState().decodes, decodes + 1);
+            return;
+        }
+        QVERIFY(soundingFrames(playAndCollect({target})) == monoToStereo(expected));
+        QCOMPARE(engine->cacheState().decodes, decodes + 1);
+    }
+
+    // The cache never holds more than its cap; the sounds played longest ago go first, and
+    // a sound larger than the whole cap still plays.
+    void cacheStaysWithinItsCap()
+    {
+        const std::shared_ptr<CAudioEngine> engine = CAudioEngine::instance();
+        // 24000 frames at 48 kHz: 96000 bytes decoded. Room for three.
+        const size_t each = 24000 * 2 * sizeof(int16_t);
+        engine->setCacheCap(3 * each + each / 2);
+        const quint64 start = engine->cacheState().decodes;
+        QStringList files;
+        for (int i = 0; i < 6; ++i) {
+            files << path(QStringLiteral("w%1.wav").arg(i));
+            QVERIFY(TestApp::writeWav(files.last(), 24000, short(1000 + i), 48000));
+        }
+        QVERIFY(TestApp::writeWav(path("big.wav"), 96000, 500, 48000));
+        for (int i = 0; i < 6; ++i) {
+            QCOMPARE(soundingFrames(playAndCollect({files[i]})).size(), size_t(24000) * 2);
+            QVERIFY(engine->cacheState().bytes <= 3 * each + each / 2);
+        }
+        QCOMPARE(engine->cacheState().decodes, start + 6);
+        QCOMPARE(engine->cacheState().count, size_t(3));
+        // The three last are cached; the first was dropped and is read again.
+        QCOMPARE(soundingFrames(playAndCollect({files[5], files[3]})).size(), size_t(48000) * 2);
+        QCOMPARE(engine->cacheState().decodes, start + 6);
+        QCOMPARE(soundingFrames(playAndCollect({files[0]})).size(), size_t(24000) * 2);
+        QCOMPARE(engine->cacheState().decodes, start + 7);
+        // Larger than the cap: heard in full, every time decoded, never kept.
+        for (int i = 0; i < 2; ++i) {
+            QCOMPARE(soundingFrames(playAndCollect({path("big.wav")})).size(), size_t(96000) * 2);
+            QVERIFY(engine->cacheState().bytes <= 3 * each + each / 2);
+        }
+        QCOMPARE(engine->cacheState().decodes, start + 9);
+        engine->setCacheCap(CSoundCache::kDefaultCapBytes);
     }
 
     void resolvePathIgnoresCase()
