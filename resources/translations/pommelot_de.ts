@@ -751,4 +751,11 @@ Die Tastendrücke eines Kindes können den Desktop erreichen, während Pommelot 
         <translation>Eingangspegel</translation>
     </message>
 </context>
+<context>
+    <name>CPommelotDoc</name>
+    <message>
+        <source>Untitled</source>
+        <translation>Unbenannt</translation>
+    </message>
+</context>
 </TS>

@@ -751,4 +751,11 @@ Las teclas del niño pueden llegar al escritorio mientras Pommelot está delante
         <translation>Nivel de entrada</translation>
     </message>
 </context>
+<context>
+    <name>CPommelotDoc</name>
+    <message>
+        <source>Untitled</source>
+        <translation>Sin título</translation>
+    </message>
+</context>
 </TS>

@@ -751,4 +751,11 @@ Les touches de l&apos;enfant peuvent atteindre le bureau pendant que Pommelot es
         <translation>Niveau d&apos;entrée</translation>
     </message>
 </context>
+<context>
+    <name>CPommelotDoc</name>
+    <message>
+        <source>Untitled</source>
+        <translation>Sans titre</translation>
+    </message>
+</context>
 </TS>

@@ -751,4 +751,11 @@ I tasti premuti dal bambino possono raggiungere il desktop mentre Pommelot è in
         <translation>Livello di ingresso</translation>
     </message>
 </context>
+<context>
+    <name>CPommelotDoc</name>
+    <message>
+        <source>Untitled</source>
+        <translation>Senza titolo</translation>
+    </message>
+</context>
 </TS>

@@ -751,4 +751,11 @@ De toetsaanslagen van een kind kunnen het bureaublad bereiken terwijl Pommelot v
         <translation>Invoerniveau</translation>
     </message>
 </context>
+<context>
+    <name>CPommelotDoc</name>
+    <message>
+        <source>Untitled</source>
+        <translation>Naamloos</translation>
+    </message>
+</context>
 </TS>

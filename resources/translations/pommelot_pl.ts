@@ -751,4 +751,11 @@ Naciśnięcia klawiszy przez dziecko mogą dotrzeć do pulpitu, gdy Pommelot jes
         <translation>Poziom wejścia</translation>
     </message>
 </context>
+<context>
+    <name>CPommelotDoc</name>
+    <message>
+        <source>Untitled</source>
+        <translation>Bez tytułu</translation>
+    </message>
+</context>
 </TS>

@@ -1,5 +1,6 @@
 #include "app/PommelotDoc.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -44,4 +45,9 @@ bool CPommelotDoc::OnSaveDocument(const QString& path)
     m_path = path;
     m_title = QFileInfo(path).fileName();
     return true;
+}
+
+QString CPommelotDoc::untitled()
+{
+    return QCoreApplication::translate("CPommelotDoc", "Untitled");
 }

@@ -17,8 +17,8 @@ public:
     QString GetTitle() const { return m_title; }
     QString GetPathName() const { return m_path; }
 
-    // The title of a document that has no file yet.
-    static QString untitled() { return QStringLiteral("Untitled"); }
+    // The title of a document that has no file yet, in the language in use.
+    static QString untitled();
 
 private:
     QString m_title = untitled();

@@ -1,3 +1,4 @@
+#include "app/PommelotDoc.h"
 #include "common/TestApp.h"
 #include "components/Language.h"
 #include "settings/GeneralPropPg.h"
@@ -31,15 +32,16 @@ struct Expected
     const char* fontStyle; // Qt's own font dialog
     const char* yes;       // Qt's own message box button
     const char* red;       // the first item of the Colors page
+    const char* untitled;  // the title of a new document, in the frame's caption
 };
 
 const Expected kExpected[] = {
     {"en", "General", "&Enable Audio", "That entry is already in the list.", "Font st&yle", "&Yes",
-     "Red"},
+     "Red", "Untitled"},
     {"de", "Allgemein", "Ton &einschalten", "Dieser Eintrag steht schon in der Liste.",
-     "Schrifts&til", "&Ja", "Rot"},
+     "Schrifts&til", "&Ja", "Rot", "Unbenannt"},
     {"fr", "Général", "&Activer le son", "Ce mot est déjà dans la liste.", "St&yle de police",
-     "&Oui", "Rouge"},
+     "&Oui", "Rouge", "Sans titre"},
 };
 
 const Expected& expected()
@@ -63,6 +65,9 @@ private Q_SLOTS:
     {
         QCOMPARE(CLanguage::instance()->current(), QString::fromUtf8(expected().code));
         QCOMPARE(CLanguage::fromSystem(), QString::fromUtf8(expected().code));
+        CPommelotDoc doc;
+        QVERIFY(doc.OnNewDocument());
+        QCOMPARE(doc.GetTitle(), QString::fromUtf8(expected().untitled));
     }
 
     void settingsSheetSpeaksIt()
