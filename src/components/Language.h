@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -47,6 +48,19 @@ public:
     // The language in use. The audio worker reads it to find starter recordings, so it may be
     // called from any thread.
     QString current() const;
+
+    // text in the language in use where it is one of known, the English texts marked for
+    // translation in context; any other text as it is.
+    template <size_t N>
+    static QString translateKnown(const char* context, const char* const (&known)[N],
+                                  const QString& text)
+    {
+        for (const char* k : known) {
+            if (text == QLatin1String(k))
+                return QCoreApplication::translate(context, k);
+        }
+        return text;
+    }
     // Switches to code (English for a code that is not ours): installs the interface's
     // translations and Qt's own, and emits changed() when the language was another.
     void select(const QString& code);

@@ -2,6 +2,7 @@
 
 #include "activities/Vocabulary.h"
 #include "app/PommelotApp.h"
+#include "components/Language.h"
 #include "components/QPictureButton.h"
 #include "components/StarterVoice.h"
 #include "settings/SpinButton.h"
@@ -21,15 +22,6 @@ const char* const kButtonTips[] = {
     QT_TRANSLATE_NOOP("CMyPropertyPage", "Add New Word"),
     QT_TRANSLATE_NOOP("CMyPropertyPage", "Delete Word"),
 };
-
-QString buttonTip(const QString& tip)
-{
-    for (const char* known : kButtonTips) {
-        if (tip == QLatin1String(known))
-            return QCoreApplication::translate("CMyPropertyPage", known);
-    }
-    return tip;
-}
 } // namespace
 
 CMyPropertyPage::CMyPropertyPage(const QString& caption, QWidget* parent)
@@ -80,7 +72,8 @@ bool CMyPropertyPage::OnInitDialog()
         const QString text = b->pictureText();
         const int nl = text.indexOf(QLatin1Char('\n'));
         if (nl >= 0)
-            b->setToolTip(buttonTip(text.mid(nl + 1)));
+            b->setToolTip(
+                CLanguage::translateKnown("CMyPropertyPage", kButtonTips, text.mid(nl + 1)));
     }
     if (auto* play = control<QAbstractButton>(IDC_PLAY))
         connect(play, &QAbstractButton::clicked, this, &CMyPropertyPage::OnPlay);

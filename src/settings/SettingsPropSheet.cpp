@@ -2,6 +2,7 @@
 
 #include "app/CommandIds.h"
 #include "app/PommelotApp.h"
+#include "components/Language.h"
 #include "settings/GeneralPropPg.h"
 #include "settings/RecordColorsPropPg.h"
 #include "settings/RecordLettersPropPg.h"
@@ -97,21 +98,13 @@ const char* const kPageTitles[] = {
     QT_TRANSLATE_NOOP("CSettingsPropSheet", "Math"),
     QT_TRANSLATE_NOOP("CSettingsPropSheet", "Bird"),
 };
-
-QString pageTitle(const QString& caption)
-{
-    for (const char* title : kPageTitles) {
-        if (caption == QLatin1String(title))
-            return QCoreApplication::translate("CSettingsPropSheet", title);
-    }
-    return caption;
-}
 } // namespace
 
 void CSettingsPropSheet::AddPage(CMyPropertyPage* page)
 {
     m_pages.append(page);
-    m_tabs->addTab(page, pageTitle(page->caption()));
+    m_tabs->addTab(page,
+                   CLanguage::translateKnown("CSettingsPropSheet", kPageTitles, page->caption()));
 }
 
 int CSettingsPropSheet::GetPageCount() const
