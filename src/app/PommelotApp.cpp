@@ -224,10 +224,21 @@ void CPommelotApp::PumpWaitingMessages()
     QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
 
+QString CPommelotApp::helpPagePath() const
+{
+    const QString help = GetProgramFolder() + QStringLiteral("/Help/");
+    const QString code = CLanguage::instance()->current();
+    if (code != QLatin1String("en")) {
+        const QString page = help + QStringLiteral("Pommelot.%1.htm").arg(code);
+        if (QFileInfo::exists(page))
+            return page;
+    }
+    return help + QStringLiteral("Pommelot.htm");
+}
+
 void CPommelotApp::WinHelp(unsigned long, unsigned int)
 {
-    const QString path = GetProgramFolder() + QStringLiteral("/Help/Pommelot.htm");
-    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    QDesktopServices::openUrl(QUrl::fromLocalFile(helpPagePath()));
 }
 
 void CPommelotApp::bringToFront(const QString& activationToken)

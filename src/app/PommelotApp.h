@@ -30,7 +30,10 @@ public:
     QString GetDataFolder() const;
     // Dispatches the events waiting in the queue, then returns.
     void PumpWaitingMessages();
-    // Opens <program folder>/Help/Pommelot.htm in the desktop's browser.
+    // The help page in the language in use: <program folder>/Help/Pommelot.<code>.htm when
+    // that page is there, else the English <program folder>/Help/Pommelot.htm.
+    QString helpPagePath() const;
+    // Opens helpPagePath() in the desktop's browser.
     void WinHelp(unsigned long data = 0, unsigned int cmd = 0);
     void OnAppAbout();
     // Another start of the program asked for this copy: shows the main window unminimised and

@@ -9,6 +9,8 @@
 #include <QAction>
 #include <QDesktopServices>
 #include <QDialogButtonBox>
+#include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -199,6 +201,35 @@ private Q_SLOTS:
         QCOMPARE(handler.urls.size(), 1);
         QCOMPARE(handler.urls.first().toLocalFile(),
                  TestApp::programFolder() + QStringLiteral("/Help/Pommelot.htm"));
+    }
+
+    // The page in the language in use where the program folder has it, else the English one.
+    void helpFollowsTheLanguage()
+    {
+        const QString help = TestApp::programFolder() + QStringLiteral("/Help/");
+        QVERIFY(QDir().mkpath(help));
+        const QString german = help + QStringLiteral("Pommelot.de.htm");
+        {
+            QFile page(german);
+            QVERIFY(page.open(QIODevice::WriteOnly));
+            page.write("<html lang=\"de\"></html>");
+        }
+        const auto opened = [this]() {
+            UrlCatcher handler;
+            QDesktopServices::setUrlHandler(QStringLiteral("file"), &handler, "open");
+            frame()->OnCommand(ID_HELP);
+            QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+            return handler.urls.size() == 1 ? handler.urls.first().toLocalFile() : QString();
+        };
+        CLanguage* language = CLanguage::instance();
+        const QString before = language->current();
+        language->select(QStringLiteral("de"));
+        const QString withPage = opened();
+        QVERIFY(QFile::remove(german));
+        const QString withoutPage = opened();
+        language->select(before);
+        QCOMPARE(withPage, german);
+        QCOMPARE(withoutPage, help + QStringLiteral("Pommelot.htm"));
     }
 
     void helpModeEndsWithOneClickOrEscape()

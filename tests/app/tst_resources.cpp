@@ -11,6 +11,7 @@
 #include <QSet>
 #include <QStringDecoder>
 #include <QSvgRenderer>
+#include <QXmlStreamReader>
 
 namespace {
 
@@ -97,15 +98,59 @@ int colouredPixels(const QImage& image)
     return n;
 }
 
-QString helpPage()
+// The help page of language code ("en" for the English Pommelot.htm).
+QString helpPage(const QString& code = QStringLiteral("en"))
 {
-    QFile file(QStringLiteral(POMMELOT_SOURCE_DIR "/help/Pommelot.htm"));
+    const QString name = code == QLatin1String("en") ? QStringLiteral("Pommelot.htm")
+                                                     : QStringLiteral("Pommelot.%1.htm").arg(code);
+    QFile file(QStringLiteral(POMMELOT_SOURCE_DIR "/help/") + name);
     if (!file.open(QIODevice::ReadOnly))
         return {};
     const QByteArray bytes = file.readAll();
     QStringDecoder decode(QStringDecoder::Utf8);
     const QString text = decode(bytes);
     return decode.hasError() ? QString() : text;
+}
+
+// What the interface shows for the English text in language code, after its translations
+// (resources/translations/pommelot_<code>.ts) with the mnemonic marks taken out: the shortest
+// source that starts with text. text itself where there is none.
+QString interfaceText(const QString& code, const QString& text)
+{
+    if (code == QLatin1String("en"))
+        return text;
+    QFile file(
+        QStringLiteral(POMMELOT_SOURCE_DIR "/resources/translations/pommelot_%1.ts").arg(code));
+    if (!file.open(QIODevice::ReadOnly))
+        return QString();
+    QXmlStreamReader xml(&file);
+    QString source, best, bestSource;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == QLatin1String("source")) {
+            source = xml.readElementText().remove(QLatin1Char('&'));
+        } else if (xml.name() == QLatin1String("translation")) {
+            const QString translation = xml.readElementText().remove(QLatin1Char('&'));
+            if (!translation.isEmpty() && source.startsWith(text) &&
+                (bestSource.isEmpty() || source.size() < bestSource.size())) {
+                bestSource = source;
+                best = translation;
+            }
+        }
+    }
+    return best.isEmpty() ? text : best;
+}
+
+// Every match of the first group of pattern in page, in order.
+QStringList allOf(const QString& page, const QString& pattern)
+{
+    QStringList found;
+    auto it = QRegularExpression(pattern, QRegularExpression::DotMatchesEverythingOption)
+                  .globalMatch(page);
+    while (it.hasNext())
+        found << it.next().captured(1);
+    return found;
 }
 
 } // namespace
@@ -124,9 +169,15 @@ private Q_SLOTS:
     void disabledFacesAreGrey_data();
     void disabledFacesAreGrey();
     void applicationIcon();
+    void helpPageIsWellFormed_data();
     void helpPageIsWellFormed();
+    void translatedHelpPageFollowsTheEnglish_data();
+    void translatedHelpPageFollowsTheEnglish();
     void helpPageCoversTheProgram_data();
     void helpPageCoversTheProgram();
+
+private:
+    static void addHelpTexts(const QString& code);
 };
 
 void TestResources::toolbarIcon_data()
@@ -262,9 +313,17 @@ void TestResources::applicationIcon()
     }
 }
 
+void TestResources::helpPageIsWellFormed_data()
+{
+    QTest::addColumn<QString>("code");
+    for (const char* code : {"en", "de", "fr", "es", "it", "nl", "pl"})
+        QTest::newRow(code) << QString::fromLatin1(code);
+}
+
 void TestResources::helpPageIsWellFormed()
 {
-    const QString page = helpPage();
+    QFETCH(QString, code);
+    const QString page = helpPage(code);
     QVERIFY2(!page.isEmpty(), "help page missing, empty or not UTF-8");
 
     QVERIFY(page.startsWith(QLatin1String("<!DOCTYPE html>"), Qt::CaseInsensitive));
@@ -328,34 +387,78 @@ void TestResources::helpPageIsWellFormed()
     QVERIFY(links >= 10); // the table of contents at least
 }
 
+void TestResources::translatedHelpPageFollowsTheEnglish_data()
+{
+    QTest::addColumn<QString>("code");
+    for (const char* code : {"de", "fr", "es", "it", "nl", "pl"})
+        QTest::newRow(code) << QString::fromLatin1(code);
+}
+
+void TestResources::translatedHelpPageFollowsTheEnglish()
+{
+    QFETCH(QString, code);
+    const QString english = helpPage();
+    const QString page = helpPage(code);
+    QVERIFY(!english.isEmpty());
+    QVERIFY2(!page.isEmpty(), "page missing, empty or not UTF-8");
+
+    QVERIFY(page.contains(QStringLiteral("<html lang=\"%1\">").arg(code)));
+    // The same sections and mode boxes, the same links, the same pictures and as many keys (a
+    // key may carry its own language's label: Strg for Ctrl), in the same order.
+    for (const char* pattern : {"<(h[23])[ >]", "\\s(id=\"[^\"]+\")", "(href=\"[^\"]+\")",
+                                "(<svg\\b.*?</svg>)", "(<kbd>)"}) {
+        const QString p = QString::fromLatin1(pattern);
+        QCOMPARE(allOf(page, p), allOf(english, p));
+    }
+    // Translated, not copied: the headings differ from the English ones.
+    const QString heading = QStringLiteral("<h2 id=\"[^\"]+\">([^<]+)</h2>");
+    const QStringList translated = allOf(page, heading), original = allOf(english, heading);
+    QCOMPARE(translated.size(), original.size());
+    for (qsizetype i = 0; i < translated.size(); ++i)
+        QVERIFY2(translated.at(i) != original.at(i), qPrintable(translated.at(i)));
+}
+
 void TestResources::helpPageCoversTheProgram_data()
 {
+    QTest::addColumn<QString>("code");
     QTest::addColumn<QString>("text");
+    for (const char* code : {"en", "de", "fr", "es", "it", "nl", "pl"})
+        addHelpTexts(QString::fromLatin1(code));
+}
+
+// The names a parent sees in the interface, in language code as the interface shows them.
+void TestResources::addHelpTexts(const QString& code)
+{
+    const auto newRow = [&code](const char* text) -> QTestData& {
+        return QTest::addRow("%s %s", qPrintable(code), text)
+               << code << interfaceText(code, QString::fromUtf8(text));
+    };
 
     // The seven play modes.
     for (const char* mode : {"Shapes and Colors", "Letters", "Numbers", "Words", "Addition",
                              "Subtraction", "Talking Bird"})
-        QTest::newRow(mode) << QString::fromLatin1(mode);
+        newRow(mode);
     // The General page's options, by the names the page shows.
     for (const char* option : {"Enable Audio", "Lock Keyboard", "Font", "Delay Sound by",
                                "Reverse word Order", "Randomize Words"})
-        QTest::newRow(option) << QString::fromLatin1(option);
+        newRow(option);
     // The recording and list pages, the sound folders and list files.
     for (const char* item : {"Colors", "Shapes", "Math", "Bird", "Default.wdl", "Bird.wdl",
                              "Quorvex Pommelot/Pommelot"})
-        QTest::newRow(item) << QString::fromLatin1(item);
+        newRow(item);
     // The toolbar's tooltips.
     for (const char* tip : {"Settings", "Help", "About Pommelot and its credits"})
-        QTest::newRow(tip) << QString::fromLatin1(tip);
+        newRow(tip);
     // The program's own messages, as a parent will meet them.
-    QTest::newRow("empty list") << QStringLiteral("Word list is empty.");
-    QTest::newRow("duplicate") << QStringLiteral("That entry is already in the list.");
+    newRow("Word list is empty.");
+    newRow("That entry is already in the list.");
 }
 
 void TestResources::helpPageCoversTheProgram()
 {
+    QFETCH(QString, code);
     QFETCH(QString, text);
-    const QString page = helpPage();
+    const QString page = helpPage(code);
     QVERIFY(!page.isEmpty());
     QVERIFY2(page.contains(text), qPrintable(text));
 }

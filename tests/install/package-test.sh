@@ -57,7 +57,9 @@ outside=$(cd "$root" && find . -mindepth 1 -maxdepth 1 ! -name usr)
 program_dir="$root/usr/libexec/pommelot"
 [ -x "$program_dir/pommelot" ] || fail "no program"
 [ "$(readlink "$root/usr/bin/pommelot")" = ../libexec/pommelot/pommelot ] || fail "usr/bin/pommelot"
-for f in Help/Pommelot.htm Default.wdl Bird.wdl pommelot-installed pommelot-speak \
+for f in Help/Pommelot.htm Help/Pommelot.de.htm Help/Pommelot.fr.htm Help/Pommelot.es.htm \
+    Help/Pommelot.it.htm Help/Pommelot.nl.htm Help/Pommelot.pl.htm \
+    Default.wdl Bird.wdl pommelot-installed pommelot-speak \
     Starter/en/Letters/A.wav Starter/en/Letters/Z.wav Starter/en/Numbers/10.wav \
     Starter/en/Colors/Red.wav Starter/de/Colors/Red.wav Starter/en/Shapes/Circle.wav \
     Starter/pl/Math/equals.wav; do
