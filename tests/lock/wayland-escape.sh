@@ -197,17 +197,28 @@ EOC
   }
   wait_log "Keyboard lock: on (compositor shortcuts held" ||
     fail "nested: the program did not see the compositor grant the shortcut inhibitor"
-  # The view's top left corner on the output (the frame's content, below sway's title bar).
-  corner=$(swaymsg -t get_tree | jq -r '.. | select(.app_id? == "org.quorvex.Pommelot") |
-    "\(.rect.x + .window_rect.x) \(.rect.y + .window_rect.y)"' | head -n1)
-  [ -n "$corner" ] || fail "sway did not tell where the window is"
-  read -r wx wy <<< "$corner"
   # The Settings button (the eighth on the toolbar) lifts the lock while the sheet is open;
-  # Alt+L ticks Lock Keyboard and Return closes the sheet with OK.
+  # Alt+L ticks Lock Keyboard and Return closes the sheet with OK. The window may still be
+  # placed or laid out when the grant comes, so the button is looked for and clicked again
+  # (a click on the frame while the sheet is open does nothing).
   offs=$(grep -c "switched off" "$log" || true)
-  xdotool mousemove $((wx + 320)) $((wy + 22)) click 1
-  for _ in $(seq 50); do [ "$(grep -c "switched off" "$log" || true)" -gt "$offs" ] && break; sleep 0.1; done
-  [ "$(grep -c "switched off" "$log" || true)" -gt "$offs" ] || fail "nested: Settings did not open"
+  opened=no
+  for _ in 1 2 3; do
+    # The view's top left corner on the output (the frame's content, below sway's title bar).
+    corner=$(swaymsg -t get_tree | jq -r '.. | select(.app_id? == "org.quorvex.Pommelot") |
+      "\(.rect.x + .window_rect.x) \(.rect.y + .window_rect.y)"' | head -n1)
+    [ -n "$corner" ] || fail "sway did not tell where the window is"
+    read -r wx wy <<< "$corner"
+    xdotool mousemove $((wx + 320)) $((wy + 22))
+    sleep 0.2
+    xdotool click 1
+    for _ in $(seq 50); do
+      [ "$(grep -c "switched off" "$log" || true)" -gt "$offs" ] && opened=yes && break
+      sleep 0.1
+    done
+    [ "$opened" = yes ] && break
+  done
+  [ "$opened" = yes ] || fail "nested: Settings did not open"
   sleep 0.5
   ons=$(grep -c "switched on" "$log" || true)
   xdotool key alt+l
