@@ -195,6 +195,11 @@ private Q_SLOTS:
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         env.insert(QStringLiteral("SDL_AUDIODRIVER"), QStringLiteral("dummy"));
         env.insert(QStringLiteral("HOME"), dir.path() + QStringLiteral("/home"));
+        // A runtime folder of its own, so that no other copy running on this machine (another
+        // test's, a parent's) makes this one hand over to it and end at once.
+        QTemporaryDir runtime;
+        QVERIFY(runtime.isValid());
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
         run.setProcessEnvironment(env);
         run.setWorkingDirectory(dir.path());
         run.start(folder + QStringLiteral("/pommelot"), QStringList());
