@@ -94,9 +94,9 @@ cleanRootRun() {
             mount --bind "$from" "$root$to"
             shift
         done
-        spec=()
-        [ -z "$user" ] || spec=(--userspec="$user:$user")
-        exec chroot "${spec[@]}" "$root" "$@"
+        as_user=()
+        [ -z "$user" ] || as_user=(--userspec="$user:$user")
+        exec chroot "${as_user[@]}" "$root" "$@"
     ' bash "$root" "$user" "${#binds[@]}" "${binds[@]}" "$@"
 }
 
