@@ -56,7 +56,8 @@ void benchStep()
 
 void benchFlying(int seconds)
 {
-    CPommelotView view;
+    CPommelotView view(AfxGetApp()->m_settings, AfxGetApp()->m_pWordList,
+                       AfxGetApp()->m_pBirdWordList);
     view.resize(1024, 768);
     view.show();
     QCoreApplication::processEvents();
@@ -87,7 +88,7 @@ int main(int argc, char** argv)
     CPommelotApp app(argc, argv);
     if (!app.InitInstance())
         return 1;
-    app.m_bAudioEnabled = false;
+    app.m_settings.m_bAudioEnabled = false;
     benchStep();
     benchFlying(seconds);
     app.ExitInstance();

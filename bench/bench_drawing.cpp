@@ -8,10 +8,10 @@
 #include "activities/NumbersActivity.h"
 #include "activities/ShapesColorsActivity.h"
 #include "activities/SubtractionActivity.h"
-#include "activities/Vocabulary.h"
 #include "activities/WordsActivity.h"
 #include "app/PommelotApp.h"
 #include "app/PommelotView.h"
+#include "base/Vocabulary.h"
 #include "wordlist/WordList.h"
 
 #include <QElapsedTimer>
@@ -80,12 +80,13 @@ int main(int argc, char** argv)
     if (!app.InitInstance())
         return 1;
 
-    CPommelotView view;
+    CPommelotView view(AfxGetApp()->m_settings, AfxGetApp()->m_pWordList,
+                       AfxGetApp()->m_pBirdWordList);
     view.resize(1920, 1080);
     std::printf("One full drawing (erase + Draw) at %dx%d, %d drawings per case\n", view.width(),
                 view.height(), rounds);
 
-    ShapesColorsActivity shapes;
+    ShapesColorsActivity shapes(AfxGetApp()->m_settings);
     for (int s = 0; s < kShapeCount; ++s) {
         shapes.m_nShape = s;
         shapes.m_nColor = s % kColorCount;
@@ -93,9 +94,9 @@ int main(int argc, char** argv)
         print(qPrintable(name), measure(view, shapes, rounds), 4);
     }
 
-    LettersActivity letters;
+    LettersActivity letters(AfxGetApp()->m_settings);
     print("Letters (A..z in turn)", measure(view, letters, rounds, [&] { letters.Advance(); }), 8);
-    NumbersActivity numbers;
+    NumbersActivity numbers(AfxGetApp()->m_settings);
     print("Numbers (1..10 in turn)", measure(view, numbers, rounds, [&] { numbers.Advance(); }), 8);
 
     WordList* list = app.m_pWordList;
@@ -103,7 +104,7 @@ int main(int argc, char** argv)
         list->RemoveWord(0);
     for (const char* w : {"cat", "dog", "sun", "elephant", "butterfly"})
         list->AddWord(QString::fromLatin1(w));
-    WordsActivity words;
+    WordsActivity words(AfxGetApp()->m_settings, AfxGetApp()->m_pWordList);
     print("Words (cat..butterfly in turn)", measure(view, words, rounds, [&] { words.Advance(); }),
           8);
     while (list->GetCount() > 0)
@@ -116,10 +117,10 @@ int main(int argc, char** argv)
     words.Reset();
     print("Words (empty list text)", measure(view, words, rounds), 8);
 
-    AdditionActivity addition;
+    AdditionActivity addition(AfxGetApp()->m_settings);
     print("Addition (question/answer)",
           measure(view, addition, rounds, [&] { addition.Advance(); }), 8);
-    SubtractionActivity subtraction;
+    SubtractionActivity subtraction(AfxGetApp()->m_settings);
     print("Subtraction (question/answer)",
           measure(view, subtraction, rounds, [&] { subtraction.Advance(); }), 8);
 

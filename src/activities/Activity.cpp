@@ -1,13 +1,13 @@
 #include "activities/Activity.h"
 
-#include "activities/Vocabulary.h"
-#include "app/PommelotApp.h"
+#include "base/DataPaths.h"
+#include "base/Vocabulary.h"
 
-Activity::Activity() = default;
+Activity::Activity(const PlaySettings& settings) : m_settings(settings) {}
 Activity::~Activity() = default;
 
 void Activity::OnSize(int, int, int) {}
-void Activity::Activate(CPommelotView*) {}
+void Activity::Activate(PlaySurface*) {}
 void Activity::Deactivate() {}
 void Activity::OnClick(int, int, int) {}
 bool Activity::NeedsFullRepaint()
@@ -21,37 +21,29 @@ void Activity::PlayCue(const QString& path, int delay)
     m_requestedCues.push_back(Cue{path, delay < 0 ? 0 : delay});
 }
 
-namespace {
-QString soundPath(const QString& folder, const QString& name)
-{
-    return AfxGetApp()->GetDataFolder() + QLatin1Char('/') + folder + QLatin1Char('/') + name +
-           QStringLiteral(".wav");
-}
-} // namespace
-
 void Activity::PlayColorCue(int color, int delay)
 {
-    PlayCue(soundPath(QStringLiteral("Colors"), GetColorName(color)), delay);
+    PlayCue(DataPaths::soundPath(QStringLiteral("Colors"), GetColorName(color)), delay);
 }
 
 void Activity::PlayShapeCue(int shape, int delay)
 {
-    PlayCue(soundPath(QStringLiteral("Shapes"), GetShapeName(shape)), delay);
+    PlayCue(DataPaths::soundPath(QStringLiteral("Shapes"), GetShapeName(shape)), delay);
 }
 
 void Activity::PlayNumberCue(int number, int delay)
 {
-    PlayCue(soundPath(QStringLiteral("Numbers"), QString::number(number)), delay);
+    PlayCue(DataPaths::soundPath(QStringLiteral("Numbers"), QString::number(number)), delay);
 }
 
 void Activity::PlayLetterCue(QChar letter, int delay)
 {
-    PlayCue(soundPath(QStringLiteral("Letters"), QString(letter)), delay);
+    PlayCue(DataPaths::soundPath(QStringLiteral("Letters"), QString(letter)), delay);
 }
 
 void Activity::PlayMathCue(const QString& word, int delay)
 {
-    PlayCue(soundPath(QStringLiteral("Math"), word), delay);
+    PlayCue(DataPaths::soundPath(QStringLiteral("Math"), word), delay);
 }
 
 std::vector<Activity::Cue> Activity::takeRequestedCues()

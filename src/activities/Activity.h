@@ -1,11 +1,12 @@
 #pragma once
 
+#include "activities/PlaySurface.h"
+#include "base/PlaySettings.h"
 #include "components/AudioManager.h"
 
 #include <QString>
 #include <vector>
 
-class CPommelotView;
 class QPainter;
 
 // One play mode. The view calls Reset/Activate when the mode becomes current, Deactivate when
@@ -24,7 +25,7 @@ public:
         int delaySeconds = 0;
     };
 
-    Activity();
+    explicit Activity(const PlaySettings& settings);
     virtual ~Activity();
     Activity(const Activity&) = delete;
     Activity& operator=(const Activity&) = delete;
@@ -33,9 +34,9 @@ public:
     virtual void Advance() = 0;
     // dc is the view's painter during a paint, or null when an activity that draws by itself
     // is called straight from a key press.
-    virtual void Draw(CPommelotView* view, QPainter* dc, bool playSound) = 0;
+    virtual void Draw(PlaySurface* view, QPainter* dc, bool playSound) = 0;
     virtual void OnSize(int type, int cx, int cy);
-    virtual void Activate(CPommelotView* view);
+    virtual void Activate(PlaySurface* view);
     virtual void Deactivate();
     virtual void OnClick(int flags, int x, int y);
     virtual bool NeedsFullRepaint();
@@ -58,6 +59,10 @@ public:
     void runCue(const Cue& cue);
 
     CAudioManager m_audio;
+
+protected:
+    // The parent's settings, read at every drawing.
+    const PlaySettings& m_settings;
 
 private:
     std::vector<Cue> m_requestedCues;

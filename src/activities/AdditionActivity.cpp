@@ -1,6 +1,7 @@
 #include "activities/AdditionActivity.h"
 
-AdditionActivity::AdditionActivity() : SumActivity(5, '+', "plus")
+AdditionActivity::AdditionActivity(const PlaySettings& settings)
+    : SumActivity(settings, 5, '+', "plus")
 {
     Reset();
 }
@@ -12,5 +13,5 @@ int AdditionActivity::answer() const
 
 FontDescription AdditionActivity::textFont() const
 {
-    return displayFont();
+    return displayFont(m_settings);
 }

@@ -6,7 +6,7 @@
 class AdditionActivity : public SumActivity
 {
 public:
-    AdditionActivity();
+    explicit AdditionActivity(const PlaySettings& settings);
     int answer() const override;
 
 protected:

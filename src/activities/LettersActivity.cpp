@@ -1,11 +1,9 @@
 #include "activities/LettersActivity.h"
 
 #include "activities/TextDrawing.h"
-#include "activities/Vocabulary.h"
-#include "app/PommelotApp.h"
-#include "app/PommelotView.h"
+#include "base/Vocabulary.h"
 
-LettersActivity::LettersActivity()
+LettersActivity::LettersActivity(const PlaySettings& settings) : Activity(settings)
 {
     Reset();
     m_dFillRatio = 0.95;
@@ -29,10 +27,11 @@ void LettersActivity::Advance()
     NextColor(m_nColor);
 }
 
-void LettersActivity::Draw(CPommelotView* view, QPainter* dc, bool playSound)
+void LettersActivity::Draw(PlaySurface* view, QPainter* dc, bool playSound)
 {
-    DrawBigText(view, dc, QString(QLatin1Char(m_cLetter)), m_nColor, m_dFillRatio);
+    DrawBigText(view ? view->widget() : nullptr, dc, QString(QLatin1Char(m_cLetter)), m_nColor,
+                m_dFillRatio, displayFont(m_settings));
     // A lower-case letter asks for its own name; the player finds the capital's recording.
     if (playSound)
-        PlayLetterCue(QLatin1Char(m_cLetter), AfxGetApp()->m_nSoundDelay);
+        PlayLetterCue(QLatin1Char(m_cLetter), m_settings.m_nSoundDelay);
 }

@@ -7,10 +7,10 @@
 class LettersActivity : public Activity
 {
 public:
-    LettersActivity();
+    explicit LettersActivity(const PlaySettings& settings);
     void Reset() override;
     void Advance() override;
-    void Draw(CPommelotView* view, QPainter* dc, bool playSound) override;
+    void Draw(PlaySurface* view, QPainter* dc, bool playSound) override;
 
     char m_cLetter = 'A';
     int m_nColor = 4;

@@ -1,11 +1,9 @@
 #include "activities/NumbersActivity.h"
 
 #include "activities/TextDrawing.h"
-#include "activities/Vocabulary.h"
-#include "app/PommelotApp.h"
-#include "app/PommelotView.h"
+#include "base/Vocabulary.h"
 
-NumbersActivity::NumbersActivity()
+NumbersActivity::NumbersActivity(const PlaySettings& settings) : Activity(settings)
 {
     Reset();
     m_dFillRatio = 0.95;
@@ -27,9 +25,10 @@ void NumbersActivity::Advance()
     NextColor(m_nColor);
 }
 
-void NumbersActivity::Draw(CPommelotView* view, QPainter* dc, bool playSound)
+void NumbersActivity::Draw(PlaySurface* view, QPainter* dc, bool playSound)
 {
-    DrawBigText(view, dc, QString::number(m_nNumber), m_nColor, m_dFillRatio);
+    DrawBigText(view ? view->widget() : nullptr, dc, QString::number(m_nNumber), m_nColor,
+                m_dFillRatio, displayFont(m_settings));
     if (playSound)
-        PlayNumberCue(m_nNumber, AfxGetApp()->m_nSoundDelay);
+        PlayNumberCue(m_nNumber, m_settings.m_nSoundDelay);
 }

@@ -9,10 +9,10 @@
 class NumbersActivity : public Activity
 {
 public:
-    NumbersActivity();
+    explicit NumbersActivity(const PlaySettings& settings);
     void Reset() override;
     void Advance() override;
-    void Draw(CPommelotView* view, QPainter* dc, bool playSound) override;
+    void Draw(PlaySurface* view, QPainter* dc, bool playSound) override;
 
     std::uint8_t m_nNumber = 1;
     std::uint8_t m_nMaxNumber = 10;

@@ -1,6 +1,6 @@
 #include "activities/ShapeDrawing.h"
 
-#include "activities/Vocabulary.h"
+#include "base/Vocabulary.h"
 
 #include <QPainter>
 #include <QPolygon>

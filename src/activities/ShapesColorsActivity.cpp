@@ -1,13 +1,12 @@
 #include "activities/ShapesColorsActivity.h"
 
 #include "activities/ShapeDrawing.h"
-#include "activities/Vocabulary.h"
-#include "app/PommelotApp.h"
-#include "app/PommelotView.h"
+#include "base/Vocabulary.h"
 
 #include <QPainter>
+#include <QWidget>
 
-ShapesColorsActivity::ShapesColorsActivity()
+ShapesColorsActivity::ShapesColorsActivity(const PlaySettings& settings) : Activity(settings)
 {
     Reset();
     m_dFillRatio = 0.9;
@@ -36,17 +35,16 @@ CRect ShapesColorsActivity::drawingBox(const QSize& client) const
     return box;
 }
 
-void ShapesColorsActivity::Draw(CPommelotView* view, QPainter* dc, bool playSound)
+void ShapesColorsActivity::Draw(PlaySurface* view, QPainter* dc, bool playSound)
 {
     if (!view || !dc)
         return;
-    DrawShape(dc, drawingBox(view->size()), m_nShape, m_nColor, m_nPenWidth);
+    DrawShape(dc, drawingBox(view->widget()->size()), m_nShape, m_nColor, m_nPenWidth);
     if (!playSound)
         return;
     // Only the first word waits for the sound delay; the second follows it at once.
-    const CPommelotApp* app = AfxGetApp();
-    const int delay = app ? app->m_nSoundDelay : 0;
-    if (app && app->m_bReverseWordOrder) {
+    const int delay = m_settings.m_nSoundDelay;
+    if (m_settings.m_bReverseWordOrder) {
         PlayShapeCue(m_nShape, delay);
         PlayColorCue(m_nColor, 0);
     } else {

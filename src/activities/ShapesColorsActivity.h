@@ -1,7 +1,7 @@
 #pragma once
 
 #include "activities/Activity.h"
-#include "activities/Rect.h"
+#include "base/Rect.h"
 
 #include <QSize>
 
@@ -10,10 +10,10 @@
 class ShapesColorsActivity : public Activity
 {
 public:
-    ShapesColorsActivity();
+    explicit ShapesColorsActivity(const PlaySettings& settings);
     void Reset() override;
     void Advance() override;
-    void Draw(CPommelotView* view, QPainter* dc, bool playSound) override;
+    void Draw(PlaySurface* view, QPainter* dc, bool playSound) override;
 
     // The box the shapes are drawn in for a client area of this size (the Rectangle fills
     // it, every other shape its centred square).

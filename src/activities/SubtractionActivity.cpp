@@ -1,6 +1,7 @@
 #include "activities/SubtractionActivity.h"
 
-SubtractionActivity::SubtractionActivity() : SumActivity(10, '-', "minus")
+SubtractionActivity::SubtractionActivity(const PlaySettings& settings)
+    : SumActivity(settings, 10, '-', "minus")
 {
     Reset();
 }

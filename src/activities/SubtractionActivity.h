@@ -7,7 +7,7 @@
 class SubtractionActivity : public SumActivity
 {
 public:
-    SubtractionActivity();
+    explicit SubtractionActivity(const PlaySettings& settings);
     int answer() const override;
 
 protected:

@@ -1,14 +1,14 @@
 #include "activities/SumActivity.h"
 
 #include "activities/Operand.h"
-#include "activities/Vocabulary.h"
-#include "app/PommelotView.h"
+#include "base/Vocabulary.h"
 
 #include <cstdlib>
 #include <ctime>
 
-SumActivity::SumActivity(std::uint8_t maxOperand, char operatorSign, const char* operatorWord)
-    : m_nMaxOperand(maxOperand), m_cOperator(operatorSign),
+SumActivity::SumActivity(const PlaySettings& settings, std::uint8_t maxOperand, char operatorSign,
+                         const char* operatorWord)
+    : Activity(settings), m_nMaxOperand(maxOperand), m_cOperator(operatorSign),
       m_strOperatorWord(QString::fromLatin1(operatorWord))
 {
     m_dFillRatio = 0.95;
@@ -53,9 +53,10 @@ void SumActivity::FormatText(bool answerShown)
                    : QString::asprintf("%d %c %d = ?", m_nFirst, m_cOperator, m_nSecond);
 }
 
-void SumActivity::Draw(CPommelotView* view, QPainter* dc, bool playSound)
+void SumActivity::Draw(PlaySurface* view, QPainter* dc, bool playSound)
 {
-    DrawFittedText(view, dc, m_szText, m_nColor, m_dFillRatio, textFont());
+    DrawFittedText(view ? view->widget() : nullptr, dc, m_szText, m_nColor, m_dFillRatio,
+                   textFont());
     if (!playSound)
         return;
     if (m_bAnswerShown) {

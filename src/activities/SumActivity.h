@@ -15,7 +15,7 @@ class SumActivity : public Activity
 public:
     void Reset() override;
     void Advance() override;
-    void Draw(CPommelotView* view, QPainter* dc, bool playSound) override;
+    void Draw(PlaySurface* view, QPainter* dc, bool playSound) override;
 
     int RandomOperand();
     void FormatText(bool answerShown);
@@ -32,7 +32,8 @@ public:
 
 protected:
     // operatorSign is shown ('+', '-'); operatorWord is the Math recording ("plus").
-    SumActivity(std::uint8_t maxOperand, char operatorSign, const char* operatorWord);
+    SumActivity(const PlaySettings& settings, std::uint8_t maxOperand, char operatorSign,
+                const char* operatorWord);
     // Draws a new pair of operands; by default two independent draws.
     virtual void newOperands();
     virtual FontDescription textFont() const = 0;

@@ -2,8 +2,6 @@
 
 #include "animation/BitmapThread.h"
 #include "animation/ClientSurface.h"
-#include "app/PommelotApp.h"
-#include "app/PommelotView.h"
 #include "wordlist/WordList.h"
 
 #include <QSize>
@@ -16,9 +14,9 @@ constexpr int kBirdVelY = 3;
 constexpr int kBirdFlyingFrames = 8;
 } // namespace
 
-TalkingBirdActivity::TalkingBirdActivity()
+TalkingBirdActivity::TalkingBirdActivity(const PlaySettings& settings, WordList* birdList)
+    : Activity(settings), m_pBirdList(birdList)
 {
-    m_pBirdList = AfxGetApp() ? AfxGetApp()->m_pBirdWordList : nullptr;
     Reset();
     // The GDI lock is a plain static mutex, ready before any drawing thread exists.
     std::srand(unsigned(std::time(nullptr)));
@@ -43,12 +41,12 @@ void TalkingBirdActivity::Reset()
 
 void TalkingBirdActivity::Advance()
 {
-    m_nWord = m_pBirdList ? NextWordIndex(m_nWord, m_pBirdList) : 0;
+    m_nWord = m_pBirdList ? NextWordIndex(m_nWord, m_pBirdList, m_settings.m_bRandomizeWords) : 0;
     if (m_pBirdThread)
         m_pBirdThread->Talk();
 }
 
-void TalkingBirdActivity::Draw(CPommelotView* view, QPainter*, bool playSound)
+void TalkingBirdActivity::Draw(PlaySurface* view, QPainter*, bool playSound)
 {
     if (m_pBirdThread) {
         m_pBirdThread->Talk();
@@ -69,11 +67,12 @@ void TalkingBirdActivity::OnSize(int, int cx, int cy)
         m_pBirdThread->UpdateBounds();
 }
 
-void TalkingBirdActivity::Activate(CPommelotView* view)
+void TalkingBirdActivity::Activate(PlaySurface* view)
 {
     if (!m_pClientDC) {
         m_pView = view;
-        m_pClientDC = new CClientSurface(view);
+        m_pClientDC = new CClientSurface(view ? view->widget() : nullptr,
+                                         [view](const QRect& rect) { view->updateSurface(rect); });
     }
     StartBird();
 }
@@ -84,8 +83,8 @@ void TalkingBirdActivity::StartBird()
         return;
     const int y = std::rand() % 200;
     const int x = std::rand() % 200;
-    auto* bird = new CBitmapThread(m_pView, m_pClientDC, x, y, kBirdVelX, kBirdVelY, IDB_BIRD_FIRST,
-                                   kBirdFlyingFrames, true);
+    auto* bird = new CBitmapThread(m_pView->widget(), m_pClientDC, x, y, kBirdVelX, kBirdVelY,
+                                   IDB_BIRD_FIRST, kBirdFlyingFrames, true);
     if (!bird->CreateThread()) {
         delete bird;
         return;

@@ -15,13 +15,13 @@ class WordList;
 class TalkingBirdActivity : public Activity
 {
 public:
-    TalkingBirdActivity();
+    TalkingBirdActivity(const PlaySettings& settings, WordList* birdList);
     ~TalkingBirdActivity() override;
     void Reset() override;
     void Advance() override;
-    void Draw(CPommelotView* view, QPainter* dc, bool playSound) override;
+    void Draw(PlaySurface* view, QPainter* dc, bool playSound) override;
     void OnSize(int type, int cx, int cy) override;
-    void Activate(CPommelotView* view) override;
+    void Activate(PlaySurface* view) override;
     void Deactivate() override;
     bool NeedsFullRepaint() override { return false; }
     void paintSurface(QPainter& painter, const QRect& dirty) override;
@@ -36,7 +36,7 @@ private:
 
     CClientSurface* m_pClientDC = nullptr;
     CBitmapThread* m_pBirdThread = nullptr;
-    CPommelotView* m_pView = nullptr;
+    PlaySurface* m_pView = nullptr;
     WordList* m_pBirdList = nullptr;
     int m_nWord = 0;
 };

@@ -1,7 +1,7 @@
 #include "activities/TextDrawing.h"
 
-#include "activities/Vocabulary.h"
-#include "app/PommelotApp.h"
+#include "base/PlaySettings.h"
+#include "base/Vocabulary.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -78,16 +78,12 @@ void drawTextInBox(QPainter* dc, const CRect& box, const QString& text, int colo
 }
 } // namespace
 
-FontDescription displayFont()
+FontDescription displayFont(const PlaySettings& settings)
 {
     FontDescription d;
-    d.face = QStringLiteral("Arial");
-    if (const CPommelotApp* app = AfxGetApp()) {
-        if (!app->m_strFontFace.isEmpty())
-            d.face = app->m_strFontFace;
-        d.weight = app->m_nFontWeight;
-        d.italic = app->m_bFontItalic;
-    }
+    d.face = settings.m_strFontFace.isEmpty() ? QStringLiteral("Arial") : settings.m_strFontFace;
+    d.weight = settings.m_nFontWeight;
+    d.italic = settings.m_bFontItalic;
     return d;
 }
 
@@ -138,7 +134,8 @@ CRect fitTextBox(CRect box, double fillRatio, const std::function<int(int)>& wid
     }
 }
 
-void DrawBigText(QWidget* view, QPainter* dc, const QString& text, int color, double fillRatio)
+void DrawBigText(QWidget* view, QPainter* dc, const QString& text, int color, double fillRatio,
+                 const FontDescription& font)
 {
     if (!view || !dc)
         return;
@@ -146,7 +143,7 @@ void DrawBigText(QWidget* view, QPainter* dc, const QString& text, int color, do
     // A client area with no room left has nothing to show.
     if (box.Height() <= 0)
         return;
-    drawTextInBox(dc, box, text, color, makeFont(displayFont(), box.Height()));
+    drawTextInBox(dc, box, text, color, makeFont(font, box.Height()));
 }
 
 void DrawFittedText(QWidget* view, QPainter* dc, const QString& text, int color, double fillRatio,

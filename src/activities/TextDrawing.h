@@ -1,6 +1,6 @@
 #pragma once
 
-#include "activities/Rect.h"
+#include "base/Rect.h"
 
 #include <QSize>
 #include <QString>
@@ -20,8 +20,10 @@ struct FontDescription
     int pitchAndFamily = 0;
 };
 
-// The application's display font (General page).
-FontDescription displayFont();
+struct PlaySettings;
+
+// The display font the parent chose on the General page.
+FontDescription displayFont(const PlaySettings& settings);
 // The fixed font of the subtraction sums, whatever the display font is.
 FontDescription subtractionFont();
 // The font of the description at an em height of pixelSize pixels.
@@ -40,7 +42,8 @@ CRect fitTextBox(CRect box, double fillRatio, const std::function<int(int)>& wid
 
 // Draws text on one line, centred in bigTextBox of the view's client area, with the display
 // font at the box's height, in colour id color on the view's grey.
-void DrawBigText(QWidget* view, QPainter* dc, const QString& text, int color, double fillRatio);
+void DrawBigText(QWidget* view, QPainter* dc, const QString& text, int color, double fillRatio,
+                 const FontDescription& font);
 // Draws text on one line, centred, as high as fittedTextBox allows but no wider than it.
 void DrawFittedText(QWidget* view, QPainter* dc, const QString& text, int color, double fillRatio,
                     const FontDescription& font);

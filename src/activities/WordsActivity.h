@@ -9,10 +9,10 @@ class WordList;
 class WordsActivity : public Activity
 {
 public:
-    WordsActivity();
+    WordsActivity(const PlaySettings& settings, WordList* list);
     void Reset() override;
     void Advance() override;
-    void Draw(CPommelotView* view, QPainter* dc, bool playSound) override;
+    void Draw(PlaySurface* view, QPainter* dc, bool playSound) override;
 
     // Not owned: the application's words list, read afresh at every draw.
     WordList* m_pList = nullptr;

@@ -1,8 +1,8 @@
 #include "animation/BitmapThread.h"
 
-#include "activities/Vocabulary.h"
 #include "animation/ClientSurface.h"
 #include "animation/OffscreenDC.h"
+#include "base/Vocabulary.h"
 
 #include <cstdlib>
 #include <optional>

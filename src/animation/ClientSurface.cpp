@@ -1,8 +1,7 @@
 #include "animation/ClientSurface.h"
 
-#include "activities/Vocabulary.h"
 #include "animation/GDIThread.h"
-#include "app/PommelotView.h"
+#include "base/Vocabulary.h"
 
 #include <QMetaObject>
 #include <QPainter>
@@ -10,7 +9,8 @@
 #include <cstring>
 #include <mutex>
 
-CClientSurface::CClientSurface(QWidget* view) : m_pView(view), m_bHasView(view != nullptr)
+CClientSurface::CClientSurface(QWidget* view, Repaint repaint)
+    : m_pView(view), m_bHasView(view != nullptr), m_repaint(std::move(repaint))
 {
     const QSize size = view ? view->size() : QSize();
     m_image = QImage(size.expandedTo(QSize(0, 0)), kFormat);
@@ -63,8 +63,8 @@ void CClientSurface::requestRepaint(const QRect& rect)
             QWidget* view = m_pView.data();
             if (!view || rc.isEmpty())
                 return;
-            if (auto* playView = qobject_cast<CPommelotView*>(view))
-                playView->updateSurface(rc);
+            if (m_repaint)
+                m_repaint(rc);
             else
                 view->update(rc);
         },

@@ -6,6 +6,7 @@
 #include <QRect>
 #include <QSize>
 #include <QWidget>
+#include <functional>
 
 class QPainter;
 
@@ -19,8 +20,13 @@ class QPainter;
 class CClientSurface : public QObject
 {
 public:
+    // How a changed part is shown: by default the view's update(rect).
+    using Repaint = std::function<void(const QRect&)>;
+
     // view may be null (nothing is asked to repaint); the surface takes the view's size.
-    explicit CClientSurface(QWidget* view);
+    // repaint, when given, is called on the UI thread in place of the view's update(), and
+    // only while the view exists.
+    explicit CClientSurface(QWidget* view, Repaint repaint = Repaint());
     ~CClientSurface() override;
 
     QWidget* view() const { return m_pView.data(); }
@@ -50,6 +56,7 @@ private:
     // Read on the UI thread only; drawing threads look at m_bHasView.
     QPointer<QWidget> m_pView;
     const bool m_bHasView;
+    const Repaint m_repaint;
     // The part changed since the last repaint request was taken up (GDI lock).
     QRect m_rcPendingRepaint;
     bool m_bRepaintPosted = false;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "activities/Rect.h"
 #include "animation/ManualResetEvent.h"
+#include "base/Rect.h"
 
 #include <atomic>
 #include <mutex>

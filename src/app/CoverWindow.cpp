@@ -1,6 +1,6 @@
 #include "app/CoverWindow.h"
 
-#include "activities/Vocabulary.h"
+#include "base/Vocabulary.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>

@@ -1,8 +1,8 @@
 #include "app/DataFolder.h"
 
-#include "app/PommelotApp.h"
+#include "base/CaseFold.h"
+#include "base/DataPaths.h"
 #include "components/AudioManager.h"
-#include "components/CaseFold.h"
 #include "components/WavFile.h"
 
 #include <QDir>
@@ -91,7 +91,7 @@ int DataFolder::seed(const QString& from, const QString& to)
     if (from.isEmpty() || to.isEmpty() || QFileInfo(from) == QFileInfo(to))
         return 0;
     int copied = 0;
-    for (const char* folder : CPommelotApp::kSoundFolders) {
+    for (const char* folder : DataPaths::kSoundFolders) {
         const QString name = QLatin1String(folder);
         copied += copyMissing(from + QLatin1Char('/') + name, to + QLatin1Char('/') + name,
                               QStringLiteral(".wav"));
@@ -138,7 +138,7 @@ int DataFolder::takeOutStarterCopies(const QString& dataFolder, const QString& p
     if (!programFolder.isEmpty() && programFolder != dataFolder)
         starterBases << programFolder;
     int taken = 0;
-    for (const char* folder : CPommelotApp::kSoundFolders) {
+    for (const char* folder : DataPaths::kSoundFolders) {
         const QString name = QLatin1String(folder);
         const QDir sounds(dataFolder + QLatin1Char('/') + name);
         const QStringList files = sounds.entryList(QDir::Files | QDir::NoDotAndDotDot);

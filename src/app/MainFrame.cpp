@@ -143,7 +143,8 @@ bool CMainFrame::LoadFrame()
     updateTitle();
     if (OnCreate() == -1)
         return false;
-    m_pView = new CPommelotView(this);
+    const CPommelotApp* app = AfxGetApp();
+    m_pView = new CPommelotView(app->m_settings, app->m_pWordList, app->m_pBirdWordList, this);
     setCentralWidget(m_pView);
     addShortcuts();
     resize(1024, 720);
@@ -234,7 +235,7 @@ void CMainFrame::OnCommand(int commandId)
     case ID_SETTINGS:
         m_pView->OnSettings();
         // The General page's Full Screen box takes effect when the sheet closes.
-        setFullScreen(AfxGetApp()->m_bFullScreen);
+        setFullScreen(AfxGetApp()->m_settings.m_bFullScreen);
         break;
     case ID_HELP:
     case ID_HELP_FINDER:
@@ -347,7 +348,7 @@ void CMainFrame::OnFileSave()
 
 void CMainFrame::setFullScreen(bool on)
 {
-    AfxGetApp()->m_bFullScreen = on;
+    AfxGetApp()->m_settings.m_bFullScreen = on;
     if (on == m_bFullScreen)
         return;
     m_bFullScreen = on;

@@ -4,12 +4,14 @@
 #include "app/DataFolder.h"
 #include "app/MainFrame.h"
 #include "app/PommelotView.h"
+#include "base/DataPaths.h"
 #include "components/AudioManager.h"
 #include "components/Language.h"
 #include "components/QControls.h"
 #include "components/StarterVoice.h"
 #include "components/X11Connection.h"
 #include "components/lock/LockStatus.h"
+#include "settings/SettingsLauncher.h"
 #include "wordlist/ListFile.h"
 #include "wordlist/WordList.h"
 #include "wordlist/WordListFormat.h"
@@ -45,12 +47,7 @@ struct LogSemaphore
     }
 };
 LogSemaphore g_logSemaphore;
-
-QString g_dataFolder;
 } // namespace
-
-const char* const CPommelotApp::kSoundFolders[7] = {"Shapes", "Colors", "Letters", "Numbers",
-                                                    "Words",  "Math",   "Bird"};
 
 CPommelotApp* AfxGetApp()
 {
@@ -61,7 +58,7 @@ void CPommelotApp::setTestProgramFolder(const QString& folder, bool createWindow
 {
     g_testProgramFolder = folder;
     g_testCreateWindow = createWindow;
-    g_dataFolder.clear();
+    DataPaths::setDataFolder(folder);
 }
 
 CPommelotApp::CPommelotApp(int& argc, char** argv) : QApplication(argc, argv)
@@ -70,18 +67,14 @@ CPommelotApp::CPommelotApp(int& argc, char** argv) : QApplication(argc, argv)
     setOrganizationName(QStringLiteral("Quorvex Pommelot"));
     setApplicationDisplayName(QStringLiteral("Pommelot"));
     setDesktopFileName(QStringLiteral("org.quorvex.Pommelot"));
-    m_bAudioEnabled = true;
-    m_bLockKeyboard = false;
-    m_nSoundDelay = 0;
-    m_bReverseWordOrder = false;
-    m_bRandomizeWords = false;
-    m_bFullScreen = false;
+    m_settings = PlaySettings();
 }
 
 CPommelotApp::~CPommelotApp()
 {
     // ExitInstance normally ran already; this only covers an early return.
     m_pMainFrame.reset();
+    CSettingsLauncher::GetInstance()->setContext(SettingsContext());
     delete m_pWordList;
     m_pWordList = nullptr;
     delete m_pBirdWordList;
@@ -103,25 +96,26 @@ QString CPommelotApp::GetProgramFolder() const
 
 QString CPommelotApp::GetDataFolder() const
 {
-    if (!g_testProgramFolder.isEmpty())
-        return g_testProgramFolder;
-    if (g_dataFolder.isEmpty())
-        g_dataFolder = DataFolder::choose(GetProgramFolder());
-    return g_dataFolder;
+    // Chosen once; every layer finds it in DataPaths from then on.
+    if (DataPaths::dataFolder().isEmpty())
+        DataPaths::setDataFolder(g_testProgramFolder.isEmpty()
+                                     ? DataFolder::choose(GetProgramFolder())
+                                     : g_testProgramFolder);
+    return DataPaths::dataFolder();
 }
 
 void CPommelotApp::createSoundFolders()
 {
     const QString base = GetDataFolder();
-    for (const char* name : kSoundFolders)
+    for (const char* name : DataPaths::kSoundFolders)
         QDir().mkpath(base + QLatin1Char('/') + QLatin1String(name));
 }
 
 bool CPommelotApp::InitInstance()
 {
-    m_strFontFace = QStringLiteral("Arial");
-    m_nFontWeight = 400;
-    m_bFontItalic = false;
+    m_settings.m_strFontFace = QStringLiteral("Arial");
+    m_settings.m_nFontWeight = 400;
+    m_settings.m_bFontItalic = false;
 
     if (InitQControls() == 0)
         return false;
@@ -145,8 +139,18 @@ bool CPommelotApp::InitInstance()
     CStarterVoice::setFolders(GetDataFolder(), GetProgramFolder());
     DataFolder::takeOutStarterCopies(GetDataFolder(), GetProgramFolder());
 
-    m_pWordList = new WordList(QStringLiteral("Default"), QStringLiteral("Words"));
-    m_pBirdWordList = new WordList(QStringLiteral("Bird"), QStringLiteral("Bird"));
+    m_pWordList = new WordList(QStringLiteral("Default"), QStringLiteral("Words"), GetDataFolder());
+    m_pBirdWordList = new WordList(QStringLiteral("Bird"), QStringLiteral("Bird"), GetDataFolder());
+    // The Settings sheet works on these settings and lists.
+    SettingsContext context;
+    context.settings = &m_settings;
+    context.words = m_pWordList;
+    context.birdWords = m_pBirdWordList;
+    context.setLanguage = [this](const QString& code, bool starterLists) {
+        setLanguage(code, starterLists);
+    };
+    context.voiceStatus = [this] { return starterVoiceStatus(); };
+    CSettingsLauncher::GetInstance()->setContext(context);
     // Whatever the language's starter voice lacks (the program ships it for every language,
     // but a word of a list file may be new) is made in the background.
     makeStarterVoice();
@@ -177,6 +181,7 @@ int CPommelotApp::ExitInstance()
     // draws while the lists are written.
     m_pMainFrame.reset();
     CStarterVoice::instance()->shutdown();
+    CSettingsLauncher::GetInstance()->setContext(SettingsContext());
     delete m_pWordList;
     m_pWordList = nullptr;
     delete m_pBirdWordList;

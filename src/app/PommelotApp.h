@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/PlaySettings.h"
+
 #include <QApplication>
 #include <QString>
 #include <memory>
@@ -68,22 +70,11 @@ public:
 
     CMainFrame* mainFrame() const { return m_pMainFrame.get(); }
 
-    // Settings (defaults set by the constructor and InitInstance).
-    bool m_bAudioEnabled = true;
-    bool m_bLockKeyboard = false;
+    // The parent's settings, handed down by reference to the frame, the view, the play modes
+    // and the Settings sheet (defaults set by the constructor and InitInstance).
+    PlaySettings m_settings;
     WordList* m_pWordList = nullptr;
     WordList* m_pBirdWordList = nullptr;
-    int m_nSoundDelay = 0;
-    bool m_bReverseWordOrder = false;
-    bool m_bRandomizeWords = false;
-    QString m_strFontFace;
-    int m_nFontWeight = 400;
-    bool m_bFontItalic = false;
-    // Full screen on every monitor (the General page's Full Screen box); off at every start.
-    bool m_bFullScreen = false;
-
-    // The seven sound folders, in the order they are created.
-    static const char* const kSoundFolders[7];
 
     // Tests only: use this folder as program folder and data folder, and create no window in
     // InitInstance unless asked. The shipped program never calls it.

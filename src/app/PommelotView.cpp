@@ -6,30 +6,31 @@
 #include "activities/ShapesColorsActivity.h"
 #include "activities/SubtractionActivity.h"
 #include "activities/TalkingBirdActivity.h"
-#include "activities/Vocabulary.h"
 #include "activities/WordsActivity.h"
-#include "app/PommelotApp.h"
+#include "base/Vocabulary.h"
 #include "components/KeyHook.h"
 #include "settings/SettingsLauncher.h"
 
 #include <QKeyEvent>
 #include <QPainter>
 
-CPommelotView::CPommelotView(QWidget* parent) : QWidget(parent)
+CPommelotView::CPommelotView(const PlaySettings& settings, WordList* words, WordList* birdWords,
+                             QWidget* parent)
+    : QWidget(parent), m_settings(settings)
 {
     setObjectName(QStringLiteral("PommelotView"));
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_InputMethodEnabled, false);
-    m_bPlaySound = AfxGetApp()->m_bAudioEnabled;
+    m_bPlaySound = m_settings.m_bAudioEnabled;
 
-    m_pActivities[MODE_SHAPES] = new ShapesColorsActivity;
-    m_pActivities[MODE_LETTERS] = new LettersActivity;
-    m_pActivities[MODE_NUMBERS] = new NumbersActivity;
-    m_pActivities[MODE_WORDS] = new WordsActivity;
-    m_pActivities[MODE_ADDITION] = new AdditionActivity;
-    m_pActivities[MODE_SUBTRACTION] = new SubtractionActivity;
-    m_pActivities[MODE_BIRD] = new TalkingBirdActivity;
+    m_pActivities[MODE_SHAPES] = new ShapesColorsActivity(settings);
+    m_pActivities[MODE_LETTERS] = new LettersActivity(settings);
+    m_pActivities[MODE_NUMBERS] = new NumbersActivity(settings);
+    m_pActivities[MODE_WORDS] = new WordsActivity(settings, words);
+    m_pActivities[MODE_ADDITION] = new AdditionActivity(settings);
+    m_pActivities[MODE_SUBTRACTION] = new SubtractionActivity(settings);
+    m_pActivities[MODE_BIRD] = new TalkingBirdActivity(settings, birdWords);
     for (Activity* a : m_pActivities)
         connect(&a->m_audio, &CAudioManager::queueDrained, this, &CPommelotView::onPlayerDrained);
 
@@ -101,7 +102,7 @@ void CPommelotView::OnChar()
     m_bKeyPending = true;
     Activity* a = currentActivity();
     a->Advance();
-    m_bPlaySound = AfxGetApp()->m_bAudioEnabled;
+    m_bPlaySound = m_settings.m_bAudioEnabled;
     if (a->NeedsFullRepaint()) {
         update();
     } else {
@@ -127,7 +128,7 @@ void CPommelotView::SwitchMode(int mode)
     m_bSpeaking = false;
 
     currentActivity()->Deactivate();
-    m_bPlaySound = AfxGetApp()->m_bAudioEnabled;
+    m_bPlaySound = m_settings.m_bAudioEnabled;
     m_nMode = mode;
     Activity* a = currentActivity();
     a->Reset();
@@ -303,6 +304,6 @@ void CPommelotView::focusInEvent(QFocusEvent* event)
 void CPommelotView::focusOutEvent(QFocusEvent* event)
 {
     QWidget::focusOutEvent(event);
-    if (!AfxGetApp()->m_bLockKeyboard && !m_bKeepLockAway)
+    if (!m_settings.m_bLockKeyboard && !m_bKeepLockAway)
         EnableKeyHook(0, this);
 }

@@ -10,6 +10,10 @@
 #include <vector>
 
 #include "activities/Activity.h"
+#include "activities/PlaySurface.h"
+#include "base/PlaySettings.h"
+
+class WordList;
 
 // The play view: owns the seven play modes, turns each accepted key press into one step of the
 // current mode, and drops the presses that come while a step is still being drawn or spoken.
@@ -19,24 +23,28 @@
 // (m_bDrawing stays set, so keys are dropped and mouse presses on the view and the toolbar are
 // swallowed) -> the cues are handed to the player -> m_bDrawing clears, but keys stay dropped
 // until the player reports that it has finished them.
-class CPommelotView : public QWidget
+class CPommelotView : public QWidget, public PlaySurface
 {
     Q_OBJECT
 public:
-    explicit CPommelotView(QWidget* parent = nullptr);
+    // settings are the application's, read at every key press; words and birdWords are the
+    // lists of the Words mode and the talking bird.
+    CPommelotView(const PlaySettings& settings, WordList* words, WordList* birdWords,
+                  QWidget* parent = nullptr);
     ~CPommelotView() override;
 
     void OnInitialUpdate();
     void SwitchMode(int mode);
     void OnSettings();
     // For an activity that draws by itself: the key press it was drawing is done.
-    void ClearKeyPending();
+    void ClearKeyPending() override;
+    QWidget* widget() override { return this; }
     // A key press that makes a character (or event 1579).
     void OnChar();
     void OnLButtonDown(int flags, const QPoint& point);
     // An activity that draws by itself (the bird) changed this part of its surface: repaint
     // it without a drawing of the mode. Call on the UI thread.
-    void updateSurface(const QRect& rect);
+    void updateSurface(const QRect& rect) override;
 
     int currentMode() const { return m_nMode; }
     Activity* activity(int mode) const;
@@ -84,6 +92,7 @@ private:
     void onPlayerDrained();
     void finishIfIdle();
 
+    const PlaySettings& m_settings;
     bool m_bDrawing = false;
     bool m_bKeyPending = false;
     bool m_bPlaySound = true;

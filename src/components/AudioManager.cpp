@@ -1,8 +1,8 @@
 #include "components/AudioManager.h"
 
+#include "base/CaseFold.h"
 #include "components/AudioEngine.h"
 #include "components/AudioRecorder.h"
-#include "components/CaseFold.h"
 
 #include <QCoreApplication>
 #include <QDir>

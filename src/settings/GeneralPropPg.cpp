@@ -1,11 +1,12 @@
 #include "settings/GeneralPropPg.h"
 
-#include "app/PommelotApp.h"
+#include "base/PlaySettings.h"
 #include "components/KeyHook.h"
 #include "components/Language.h"
 #include "components/StarterVoice.h"
 #include "components/lock/LockStatus.h"
 #include "settings/MyFontDlg.h"
+#include "settings/SettingsLauncher.h"
 
 #include "app/LeaveGesture.h"
 
@@ -14,20 +15,22 @@
 #include <cstdlib>
 
 CGeneralPropPg::CGeneralPropPg(QWidget* parent)
-    : CMyPropertyPage(QStringLiteral("General"), parent), ui(std::make_unique<Ui::GeneralPage>())
+    : CMyPropertyPage(QStringLiteral("General"), parent),
+      m_context(CSettingsLauncher::GetInstance()->context()),
+      ui(std::make_unique<Ui::GeneralPage>())
 {
     ui->setupUi(this);
-    const CPommelotApp* app = AfxGetApp();
-    m_bEnableAudio = app->m_bAudioEnabled;
-    m_bKeyboardLock = app->m_bLockKeyboard;
+    const PlaySettings* settings = m_context.settings;
+    m_bEnableAudio = settings->m_bAudioEnabled;
+    m_bKeyboardLock = settings->m_bLockKeyboard;
     // The face the play modes really draw with: a face that is not installed is shown as the
     // family that stands in for it.
-    m_strFontName =
-        CMyFontDlg::installedFamily(app->m_strFontFace, app->m_nFontWeight, app->m_bFontItalic);
-    m_strDelay = QString::number(app->m_nSoundDelay, 10);
-    m_bReverseOrder = app->m_bReverseWordOrder;
-    m_bRandomize = app->m_bRandomizeWords;
-    m_bFullScreen = app->m_bFullScreen;
+    m_strFontName = CMyFontDlg::installedFamily(settings->m_strFontFace, settings->m_nFontWeight,
+                                                settings->m_bFontItalic);
+    m_strDelay = QString::number(settings->m_nSoundDelay, 10);
+    m_bReverseOrder = settings->m_bReverseWordOrder;
+    m_bRandomize = settings->m_bRandomizeWords;
+    m_bFullScreen = settings->m_bFullScreen;
     m_strLanguage = CLanguage::instance()->current();
     for (const CLanguage::Info& language : CLanguage::all())
         ui->language->addItem(QString::fromUtf8(language.name), QLatin1String(language.code));
@@ -81,16 +84,17 @@ bool CGeneralPropPg::DoDataExchange(bool bSaveAndValidate)
 
 void CGeneralPropPg::OnOK()
 {
-    CPommelotApp* app = AfxGetApp();
-    app->m_bAudioEnabled = m_bEnableAudio;
-    app->m_bLockKeyboard = m_bKeyboardLock;
-    app->m_nSoundDelay = std::atoi(m_strDelay.toLatin1().constData());
-    app->m_bReverseWordOrder = m_bReverseOrder;
-    app->m_bRandomizeWords = m_bRandomize;
+    PlaySettings* settings = m_context.settings;
+    settings->m_bAudioEnabled = m_bEnableAudio;
+    settings->m_bLockKeyboard = m_bKeyboardLock;
+    settings->m_nSoundDelay = std::atoi(m_strDelay.toLatin1().constData());
+    settings->m_bReverseWordOrder = m_bReverseOrder;
+    settings->m_bRandomizeWords = m_bRandomize;
     // The frame switches when the sheet has closed.
-    app->m_bFullScreen = m_bFullScreen;
+    settings->m_bFullScreen = m_bFullScreen;
     // Heard at the next key press; the interface follows at once.
-    app->setLanguage(m_strLanguage, m_bStarterLists);
+    if (m_context.setLanguage)
+        m_context.setLanguage(m_strLanguage, m_bStarterLists);
     // Taken once: an Apply followed by OK starts the lists anew only once.
     m_bStarterLists = false;
     ui->starterLists->setChecked(false);
@@ -104,26 +108,27 @@ bool CGeneralPropPg::OnApply()
 
 void CGeneralPropPg::OnChangeFont()
 {
-    CPommelotApp* app = AfxGetApp();
+    PlaySettings* settings = m_context.settings;
     CMyFontDlg dlg(this);
     // Opened on the family that is drawn, so that OK without a choice keeps the play font.
-    const QString drawn =
-        CMyFontDlg::installedFamily(app->m_strFontFace, app->m_nFontWeight, app->m_bFontItalic);
-    dlg.setCurrentFont(CMyFontDlg::fontFor(drawn, app->m_nFontWeight, app->m_bFontItalic));
+    const QString drawn = CMyFontDlg::installedFamily(
+        settings->m_strFontFace, settings->m_nFontWeight, settings->m_bFontItalic);
+    dlg.setCurrentFont(
+        CMyFontDlg::fontFor(drawn, settings->m_nFontWeight, settings->m_bFontItalic));
     if (dlg.exec() != QDialog::Accepted)
         return;
     // Face, weight and slant only: the play modes choose their own sizes.
     const QFont chosen = dlg.selectedFont();
-    app->m_strFontFace = chosen.family();
-    app->m_nFontWeight = chosen.weight();
-    app->m_bFontItalic = chosen.italic();
-    m_strFontName = app->m_strFontFace;
+    settings->m_strFontFace = chosen.family();
+    settings->m_nFontWeight = chosen.weight();
+    settings->m_bFontItalic = chosen.italic();
+    m_strFontName = settings->m_strFontFace;
     UpdateData(false);
 }
 
 void CGeneralPropPg::showVoiceStatus()
 {
-    const QString text = AfxGetApp()->starterVoiceStatus();
+    const QString text = m_context.voiceStatus ? m_context.voiceStatus() : QString();
     ui->voiceStatus->setText(text);
     ui->voiceStatus->setVisible(!text.isEmpty());
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "settings/MyPropertyPage.h"
+#include "settings/SettingsContext.h"
 
 #include <memory>
 
@@ -57,5 +58,7 @@ private Q_SLOTS:
     void showVoiceStatus();
 
 private:
+    // The application's settings and language switch, from the Settings launcher.
+    const SettingsContext m_context;
     std::unique_ptr<Ui::GeneralPage> ui;
 };

@@ -1,7 +1,7 @@
 #include "settings/MyPropertyPage.h"
 
-#include "activities/Vocabulary.h"
-#include "app/PommelotApp.h"
+#include "base/DataPaths.h"
+#include "base/Vocabulary.h"
 #include "components/Language.h"
 #include "components/QPictureButton.h"
 #include "components/StarterVoice.h"
@@ -148,8 +148,7 @@ bool CMyPropertyPage::soundFileExists(const QString& path)
 
 QString CMyPropertyPage::soundPath(const QString& folder, const QString& name)
 {
-    return AfxGetApp()->GetDataFolder() + QLatin1Char('/') + folder + QLatin1Char('/') + name +
-           QStringLiteral(".wav");
+    return DataPaths::soundPath(folder, name);
 }
 
 void CMyPropertyPage::initSpinner()

@@ -1,6 +1,6 @@
 #include "settings/RecordColorsPropPg.h"
 
-#include "activities/Vocabulary.h"
+#include "base/Vocabulary.h"
 #include "ui_RecordColorsPage.h"
 
 CRecordColorsPropPg::CRecordColorsPropPg(QWidget* parent)

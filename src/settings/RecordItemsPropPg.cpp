@@ -1,6 +1,6 @@
 #include "settings/RecordItemsPropPg.h"
 
-#include "activities/Vocabulary.h"
+#include "base/Vocabulary.h"
 
 CRecordItemsPropPg::CRecordItemsPropPg(const QString& caption, int itemCount, int itemLabelId,
                                        QWidget* parent)

@@ -1,6 +1,6 @@
 #include "settings/RecordShapesPropPg.h"
 
-#include "activities/Vocabulary.h"
+#include "base/Vocabulary.h"
 #include "ui_RecordShapesPage.h"
 
 CRecordShapesPropPg::CRecordShapesPropPg(QWidget* parent)

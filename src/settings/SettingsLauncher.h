@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/SettingsContext.h"
+
 // Runs the Settings sheet. One process-wide instance, made on first use.
 class CSettingsLauncher
 {
@@ -8,6 +10,11 @@ public:
     // Builds a new sheet with eight new pages, runs it modally, destroys it.
     void DoSettings();
 
+    // What every sheet works on; the application sets it once at start.
+    void setContext(const SettingsContext& context) { m_context = context; }
+    const SettingsContext& context() const { return m_context; }
+
 private:
     CSettingsLauncher() = default;
+    SettingsContext m_context;
 };

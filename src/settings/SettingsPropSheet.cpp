@@ -1,7 +1,5 @@
 #include "settings/SettingsPropSheet.h"
 
-#include "app/CommandIds.h"
-#include "app/PommelotApp.h"
 #include "components/Language.h"
 #include "settings/GeneralPropPg.h"
 #include "settings/RecordColorsPropPg.h"
@@ -9,6 +7,7 @@
 #include "settings/RecordMathPropPg.h"
 #include "settings/RecordNumbersPropPg.h"
 #include "settings/RecordShapesPropPg.h"
+#include "settings/SettingsLauncher.h"
 #include "settings/WordsPropPg.h"
 
 #include <QDialogButtonBox>
@@ -41,15 +40,15 @@ CSettingsPropSheet::CSettingsPropSheet(const QString& caption, QWidget* parent, 
     connect(m_buttons, &QDialogButtonBox::rejected, this, &CSettingsPropSheet::reject);
     connect(apply, &QPushButton::clicked, this, &CSettingsPropSheet::OnApply);
 
-    CPommelotApp* app = AfxGetApp();
+    const SettingsContext& context = CSettingsLauncher::GetInstance()->context();
     AddPage(m_pGeneralPage = new CGeneralPropPg);
     AddPage(m_pLettersPage = new CRecordLettersPropPg);
     AddPage(m_pNumbersPage = new CRecordNumbersPropPg);
     AddPage(m_pColorsPage = new CRecordColorsPropPg);
     AddPage(m_pShapesPage = new CRecordShapesPropPg);
-    AddPage(m_pWordsPage = new CWordsPropPg(app->m_pWordList, QStringLiteral("Words")));
+    AddPage(m_pWordsPage = new CWordsPropPg(context.words, QStringLiteral("Words")));
     AddPage(m_pMathPage = new CRecordMathPropPg);
-    AddPage(m_pBirdPage = new CWordsPropPg(app->m_pBirdWordList, QStringLiteral("Bird")));
+    AddPage(m_pBirdPage = new CWordsPropPg(context.birdWords, QStringLiteral("Bird")));
 
     connect(m_tabs, &QTabWidget::currentChanged, this, &CSettingsPropSheet::onCurrentChanged);
     const int first = selectPage >= 0 && selectPage < m_pages.size() ? selectPage : 0;

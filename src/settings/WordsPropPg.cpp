@@ -1,7 +1,6 @@
 #include "settings/WordsPropPg.h"
 
-#include "app/PommelotApp.h"
-#include "components/CaseFold.h"
+#include "base/CaseFold.h"
 #include "components/StarterVoice.h"
 #include "settings/AddWordDlg.h"
 #include "settings/SpinButton.h"
@@ -9,6 +8,7 @@
 
 #include "ui_WordsPage.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QMessageBox>
@@ -152,7 +152,7 @@ void CWordsPropPg::OnAddWord()
         return;
     const QString word = dlg.m_strWord;
     if (m_pList->FindWord(word) >= 0) {
-        QMessageBox::warning(this, AfxGetApp()->applicationDisplayName(),
+        QMessageBox::warning(this, QApplication::applicationDisplayName(),
                              tr("That entry is already in the list."));
         return;
     }

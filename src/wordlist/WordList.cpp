@@ -1,7 +1,7 @@
 #include "wordlist/WordList.h"
 
-#include "app/PommelotApp.h"
-#include "components/CaseFold.h"
+#include "base/CaseFold.h"
+#include "base/DataPaths.h"
 #include "wordlist/ListFile.h"
 #include "wordlist/WordListFormat.h"
 
@@ -17,8 +17,7 @@ const char kEmptyText[] = QT_TRANSLATE_NOOP("WordList", "Word list is empty.");
 } // namespace
 
 WordList::WordList(const QString& fileStem, const QString& folder, const QString& dataFolder)
-    : m_szFolder(folder),
-      m_dataFolder(dataFolder.isEmpty() ? AfxGetApp()->GetDataFolder() : dataFolder)
+    : m_szFolder(folder), m_dataFolder(dataFolder.isEmpty() ? DataPaths::dataFolder() : dataFolder)
 {
     m_szFilePath = m_dataFolder + QLatin1Char('/') + fileStem + QStringLiteral(".wdl");
     Load();
@@ -116,8 +115,7 @@ QString WordList::GetSoundPath(int index) const
     // has no recording.
     if (!isSafeFileName(word))
         return QString();
-    return m_dataFolder + QLatin1Char('/') + m_szFolder + QLatin1Char('/') + word +
-           QStringLiteral(".wav");
+    return DataPaths::soundPath(m_dataFolder, m_szFolder, word);
 }
 
 QString WordList::emptyText()
@@ -136,10 +134,10 @@ bool WordList::isSafeFileName(const QString& word)
     return true;
 }
 
-int NextWordIndex(int cur, const WordList* list)
+int NextWordIndex(int cur, const WordList* list, bool randomize)
 {
     const int count = list ? list->GetCount() : 0;
-    return NextWordIndex(cur, count, AfxGetApp()->m_bRandomizeWords);
+    return NextWordIndex(cur, count, randomize);
 }
 
 int RandomWordIndex(int r, int count)

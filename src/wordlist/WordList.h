@@ -58,10 +58,10 @@ private:
     QString m_dataFolder;
 };
 
-// The pick rule shared by the Words mode and the talking bird: random when the application's
-// m_bRandomizeWords is set, else the next index, wrapping to 0.
-int NextWordIndex(int cur, const WordList* list);
-// The same with the setting given (pure; for tests).
+// The pick rule shared by the Words mode and the talking bird: random when randomize (the
+// parent's Randomize setting) is set, else the next index, wrapping to 0.
+int NextWordIndex(int cur, const WordList* list, bool randomize);
+// The same for a list of count words.
 int NextWordIndex(int cur, int count, bool randomize);
 // The random pick from r, a draw in 0..32767: the integer part of count x (r - 1) / 32767,
 // kept within 0..count-1.

@@ -16,7 +16,8 @@ namespace ActivityProbe {
 
 inline std::unique_ptr<CPommelotView> makeView(const QSize& size)
 {
-    auto view = std::make_unique<CPommelotView>();
+    auto view = std::make_unique<CPommelotView>(AfxGetApp()->m_settings, AfxGetApp()->m_pWordList,
+                                                AfxGetApp()->m_pBirdWordList);
     view->resize(size);
     return view;
 }
@@ -49,12 +50,12 @@ inline QStringList cues(Activity& activity)
 inline void resetSettings()
 {
     CPommelotApp* app = AfxGetApp();
-    app->m_nSoundDelay = 0;
-    app->m_bReverseWordOrder = false;
-    app->m_bRandomizeWords = false;
-    app->m_strFontFace = QStringLiteral("Arial");
-    app->m_nFontWeight = 400;
-    app->m_bFontItalic = false;
+    app->m_settings.m_nSoundDelay = 0;
+    app->m_settings.m_bReverseWordOrder = false;
+    app->m_settings.m_bRandomizeWords = false;
+    app->m_settings.m_strFontFace = QStringLiteral("Arial");
+    app->m_settings.m_nFontWeight = 400;
+    app->m_settings.m_bFontItalic = false;
 }
 
 } // namespace ActivityProbe

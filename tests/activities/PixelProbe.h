@@ -1,6 +1,6 @@
 #pragma once
 
-#include "activities/Vocabulary.h"
+#include "base/Vocabulary.h"
 
 #include <QColor>
 #include <QImage>

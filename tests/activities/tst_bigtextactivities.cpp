@@ -1,7 +1,7 @@
 #include "activities/LettersActivity.h"
 #include "activities/NumbersActivity.h"
 #include "activities/TextDrawing.h"
-#include "activities/Vocabulary.h"
+#include "base/Vocabulary.h"
 
 #include "ActivityProbe.h"
 
@@ -11,7 +11,7 @@ QImage expectedBigText(CPommelotView& view, const QString& text, int color)
 {
     QImage img = PixelProbe::greyImage(view.size());
     QPainter p(&img);
-    DrawBigText(&view, &p, text, color, 0.95);
+    DrawBigText(&view, &p, text, color, 0.95, displayFont(AfxGetApp()->m_settings));
     return img;
 }
 } // namespace
@@ -25,7 +25,7 @@ private Q_SLOTS:
 
     void lettersCycleThroughBothCases()
     {
-        LettersActivity a;
+        LettersActivity a(AfxGetApp()->m_settings);
         QCOMPARE(a.m_dFillRatio, 0.95);
         QString seen;
         QList<int> colors;
@@ -66,7 +66,7 @@ private Q_SLOTS:
         QFETCH(int, keys);
         QFETCH(QString, text);
         QFETCH(QColor, rgb);
-        LettersActivity a;
+        LettersActivity a(AfxGetApp()->m_settings);
         for (int i = 0; i < keys; ++i)
             a.Advance();
         auto view = ActivityProbe::makeView(QSize(600, 400));
@@ -92,8 +92,8 @@ private Q_SLOTS:
         QFETCH(int, keys);
         QFETCH(int, delay);
         QFETCH(QStringList, expected);
-        AfxGetApp()->m_nSoundDelay = delay;
-        LettersActivity a;
+        AfxGetApp()->m_settings.m_nSoundDelay = delay;
+        LettersActivity a(AfxGetApp()->m_settings);
         for (int i = 0; i < keys; ++i)
             a.Advance();
         auto view = ActivityProbe::makeView(QSize(200, 200));
@@ -105,7 +105,7 @@ private Q_SLOTS:
 
     void numbersCountToTenAndStartOver()
     {
-        NumbersActivity a;
+        NumbersActivity a(AfxGetApp()->m_settings);
         QCOMPARE(a.m_nMaxNumber, 10);
         QCOMPARE(a.m_nNumber, 1);
         QCOMPARE(a.m_nColor, 3);
@@ -128,8 +128,8 @@ private Q_SLOTS:
 
     void numbersAreDrawnAndSpoken()
     {
-        AfxGetApp()->m_nSoundDelay = 2;
-        NumbersActivity a;
+        AfxGetApp()->m_settings.m_nSoundDelay = 2;
+        NumbersActivity a(AfxGetApp()->m_settings);
         auto view = ActivityProbe::makeView(QSize(800, 600));
         QImage img = ActivityProbe::draw(a, *view, true);
         QCOMPARE(ActivityProbe::cues(a), QStringList{"Numbers/1.wav@2"});
@@ -148,18 +148,18 @@ private Q_SLOTS:
 
     void displayFontIsReadAtEveryDraw()
     {
-        LettersActivity a;
+        LettersActivity a(AfxGetApp()->m_settings);
         auto view = ActivityProbe::makeView(QSize(400, 400));
         const QImage plain = ActivityProbe::draw(a, *view, false);
-        AfxGetApp()->m_nFontWeight = 700;
+        AfxGetApp()->m_settings.m_nFontWeight = 700;
         const QImage bold = ActivityProbe::draw(a, *view, false);
         QVERIFY(PixelProbe::count(bold, QColor(0, 0, 255)) >
                 PixelProbe::count(plain, QColor(0, 0, 255)));
-        AfxGetApp()->m_nFontWeight = 400;
+        AfxGetApp()->m_settings.m_nFontWeight = 400;
 
         // The face and the italic flag are read too: each gives another picture, the one
         // that face draws.
-        AfxGetApp()->m_strFontFace = QStringLiteral("Liberation Serif");
+        AfxGetApp()->m_settings.m_strFontFace = QStringLiteral("Liberation Serif");
         const QImage serif = ActivityProbe::draw(a, *view, false);
         QVERIFY(serif != plain);
         QImage expected = PixelProbe::greyImage(view->size());
@@ -180,7 +180,7 @@ private Q_SLOTS:
                                 .arg(got.y())
                                 .arg(got.width())
                                 .arg(got.height())));
-        AfxGetApp()->m_bFontItalic = true;
+        AfxGetApp()->m_settings.m_bFontItalic = true;
         const QImage italic = ActivityProbe::draw(a, *view, false);
         QVERIFY(italic != serif);
         QVERIFY(PixelProbe::inkBox(italic) != PixelProbe::inkBox(serif));

@@ -1,5 +1,5 @@
 #include "activities/ShapeDrawing.h"
-#include "activities/Vocabulary.h"
+#include "base/Vocabulary.h"
 #include "common/TestApp.h"
 
 #include "PixelProbe.h"

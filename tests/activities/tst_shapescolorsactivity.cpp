@@ -1,6 +1,6 @@
 #include "activities/ShapeDrawing.h"
 #include "activities/ShapesColorsActivity.h"
-#include "activities/Vocabulary.h"
+#include "base/Vocabulary.h"
 
 #include "ActivityProbe.h"
 
@@ -13,7 +13,7 @@ private Q_SLOTS:
 
     void sequenceRunsThroughAllNinetyPairs()
     {
-        ShapesColorsActivity a;
+        ShapesColorsActivity a(AfxGetApp()->m_settings);
         QCOMPARE(a.m_nShape, 0);
         QCOMPARE(a.m_nColor, 0);
         QCOMPARE(a.m_nPenWidth, 3);
@@ -57,7 +57,7 @@ private Q_SLOTS:
         QFETCH(int, keys);
         QFETCH(QString, color);
         QFETCH(QString, shape);
-        ShapesColorsActivity a;
+        ShapesColorsActivity a(AfxGetApp()->m_settings);
         for (int i = 0; i < keys; ++i)
             a.Advance();
         auto view = ActivityProbe::makeView(QSize(200, 100));
@@ -69,7 +69,7 @@ private Q_SLOTS:
 
     void drawingBoxKeepsNinetyPercent()
     {
-        ShapesColorsActivity a;
+        ShapesColorsActivity a(AfxGetApp()->m_settings);
         QCOMPARE(a.drawingBox(QSize(1000, 400)), CRect(99, 39, 901, 361));
         // 1 - 0.9 is just under a tenth: 800 pixels give 79, not 80.
         QCOMPARE(a.drawingBox(QSize(800, 600)), CRect(79, 59, 721, 541));
@@ -78,7 +78,7 @@ private Q_SLOTS:
 
     void redCircleInAThousandByFourHundredView()
     {
-        ShapesColorsActivity a;
+        ShapesColorsActivity a(AfxGetApp()->m_settings);
         auto view = ActivityProbe::makeView(QSize(1000, 400));
         const QImage img = ActivityProbe::draw(a, *view, false);
         const QColor red(255, 0, 0);
@@ -106,7 +106,7 @@ private Q_SLOTS:
     void everyShapeInItsBox()
     {
         QFETCH(int, keys);
-        ShapesColorsActivity a;
+        ShapesColorsActivity a(AfxGetApp()->m_settings);
         for (int i = 0; i < keys; ++i)
             a.Advance();
         auto view = ActivityProbe::makeView(QSize(1000, 400));
@@ -144,9 +144,9 @@ private Q_SLOTS:
         QFETCH(int, delay);
         QFETCH(bool, reverse);
         QFETCH(QStringList, expected);
-        ShapesColorsActivity a;
-        AfxGetApp()->m_nSoundDelay = delay;
-        AfxGetApp()->m_bReverseWordOrder = reverse;
+        ShapesColorsActivity a(AfxGetApp()->m_settings);
+        AfxGetApp()->m_settings.m_nSoundDelay = delay;
+        AfxGetApp()->m_settings.m_bReverseWordOrder = reverse;
         auto view = ActivityProbe::makeView(QSize(300, 200));
         ActivityProbe::draw(a, *view, true);
         QCOMPARE(ActivityProbe::cues(a), expected);
@@ -154,7 +154,7 @@ private Q_SLOTS:
 
     void cuesCarryFullPaths()
     {
-        ShapesColorsActivity a;
+        ShapesColorsActivity a(AfxGetApp()->m_settings);
         auto view = ActivityProbe::makeView(QSize(300, 200));
         ActivityProbe::draw(a, *view, true);
         const std::vector<Activity::Cue> cues = a.takeRequestedCues();
@@ -165,8 +165,8 @@ private Q_SLOTS:
 
     void noCuesWithoutSound()
     {
-        ShapesColorsActivity a;
-        AfxGetApp()->m_nSoundDelay = 2;
+        ShapesColorsActivity a(AfxGetApp()->m_settings);
+        AfxGetApp()->m_settings.m_nSoundDelay = 2;
         auto view = ActivityProbe::makeView(QSize(300, 200));
         const QImage img = ActivityProbe::draw(a, *view, false);
         QVERIFY(ActivityProbe::cues(a).isEmpty());

@@ -2,7 +2,7 @@
 #include "activities/Operand.h"
 #include "activities/SubtractionActivity.h"
 #include "activities/TextDrawing.h"
-#include "activities/Vocabulary.h"
+#include "base/Vocabulary.h"
 
 #include "ActivityProbe.h"
 
@@ -100,7 +100,7 @@ private Q_SLOTS:
 
     void additionStages()
     {
-        AdditionActivity a;
+        AdditionActivity a(AfxGetApp()->m_settings);
         QCOMPARE(int(a.m_nMaxOperand), 5);
         QCOMPARE(a.m_nColor, 3);
         QVERIFY(!a.m_bAnswerShown);
@@ -111,7 +111,7 @@ private Q_SLOTS:
 
     void subtractionStages()
     {
-        SubtractionActivity a;
+        SubtractionActivity a(AfxGetApp()->m_settings);
         QCOMPARE(int(a.m_nMaxOperand), 10);
         const QSet<QPair<int, int>> pairs = walk(a, QLatin1Char('-'), 10, true);
         // The 45 pairs with 10 >= first > second >= 1: 10 - 9 is possible, 3 - 3 is not.
@@ -121,7 +121,7 @@ private Q_SLOTS:
 
     void enteringStartsANewGreenQuestion()
     {
-        SubtractionActivity a;
+        SubtractionActivity a(AfxGetApp()->m_settings);
         a.Advance();
         a.Advance();
         a.Advance();
@@ -143,10 +143,10 @@ private Q_SLOTS:
     void cuesAreSpokenAtOnce()
     {
         QFETCH(int, delay);
-        AfxGetApp()->m_nSoundDelay = delay;
+        AfxGetApp()->m_settings.m_nSoundDelay = delay;
         auto view = ActivityProbe::makeView(QSize(500, 300));
 
-        AdditionActivity add;
+        AdditionActivity add(AfxGetApp()->m_settings);
         add.m_nFirst = 3;
         add.m_nSecond = 2;
         add.FormatText(false);
@@ -158,7 +158,7 @@ private Q_SLOTS:
         ActivityProbe::draw(add, *view, true);
         QCOMPARE(ActivityProbe::cues(add), QStringList{"Numbers/5.wav@0"});
 
-        SubtractionActivity sub;
+        SubtractionActivity sub(AfxGetApp()->m_settings);
         sub.m_nFirst = 10;
         sub.m_nSecond = 9;
         sub.FormatText(false);
@@ -181,26 +181,27 @@ private Q_SLOTS:
     void additionFollowsTheDisplayFontSubtractionDoesNot()
     {
         auto view = ActivityProbe::makeView(QSize(700, 300));
-        AfxGetApp()->m_strFontFace = QStringLiteral("DejaVu Serif");
-        AfxGetApp()->m_nFontWeight = 700;
+        AfxGetApp()->m_settings.m_strFontFace = QStringLiteral("DejaVu Serif");
+        AfxGetApp()->m_settings.m_nFontWeight = 700;
 
-        AdditionActivity add;
+        AdditionActivity add(AfxGetApp()->m_settings);
         const QImage addImg = ActivityProbe::draw(add, *view, false);
-        QCOMPARE(addImg, expectedSum(*view, add.m_szText, 3, displayFont()));
+        QCOMPARE(addImg, expectedSum(*view, add.m_szText, 3, displayFont(AfxGetApp()->m_settings)));
         QVERIFY(PixelProbe::count(addImg, QColor(0, 255, 0)) > 500);
 
-        SubtractionActivity sub;
+        SubtractionActivity sub(AfxGetApp()->m_settings);
         sub.m_nFirst = 4;
         sub.m_nSecond = 1;
         sub.FormatText(false);
         const QImage subImg = ActivityProbe::draw(sub, *view, false);
         QCOMPARE(subImg, expectedSum(*view, sub.m_szText, 3, subtractionFont()));
-        QVERIFY(subImg != expectedSum(*view, sub.m_szText, 3, displayFont()));
+        QVERIFY(subImg !=
+                expectedSum(*view, sub.m_szText, 3, displayFont(AfxGetApp()->m_settings)));
     }
 
     void coloursOfSuccessiveQuestions()
     {
-        AdditionActivity a;
+        AdditionActivity a(AfxGetApp()->m_settings);
         auto view = ActivityProbe::makeView(QSize(600, 300));
         const QList<QColor> expected{QColor(0, 255, 0), QColor(0, 0, 255), QColor(0, 255, 255)};
         for (int q = 0; q < expected.size(); ++q) {

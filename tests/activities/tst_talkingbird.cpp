@@ -69,11 +69,12 @@ private:
 private Q_SLOTS:
     void init()
     {
-        AfxGetApp()->m_bAudioEnabled = true;
-        AfxGetApp()->m_nSoundDelay = 0;
-        AfxGetApp()->m_bRandomizeWords = false;
+        AfxGetApp()->m_settings.m_bAudioEnabled = true;
+        AfxGetApp()->m_settings.m_nSoundDelay = 0;
+        AfxGetApp()->m_settings.m_bRandomizeWords = false;
         setWords({QStringLiteral("sun"), QStringLiteral("moon"), QStringLiteral("star")});
-        m_view = std::make_unique<CPommelotView>();
+        m_view = std::make_unique<CPommelotView>(AfxGetApp()->m_settings, AfxGetApp()->m_pWordList,
+                                                 AfxGetApp()->m_pBirdWordList);
         m_view->resize(480, 360);
     }
 
@@ -85,7 +86,7 @@ private Q_SLOTS:
 
     void enteringSaysWordZeroAtOnce()
     {
-        AfxGetApp()->m_nSoundDelay = 3;
+        AfxGetApp()->m_settings.m_nSoundDelay = 3;
         m_view->SwitchMode(MODE_BIRD);
         QVERIFY(bird()->birdThread());
         QVERIFY(bird()->clientSurface());
@@ -102,7 +103,7 @@ private Q_SLOTS:
 
     void theBirdStartsAtItsDrawnPlaceAndFliesAtItsPace()
     {
-        AfxGetApp()->m_bAudioEnabled = false;
+        AfxGetApp()->m_settings.m_bAudioEnabled = false;
         // Room for many steps of (2, 3) before any bounce.
         m_view->resize(800, 600);
         // The start comes from two draws of rand() % 200: the first gives the top, the second
@@ -191,7 +192,7 @@ private Q_SLOTS:
 
     void aKeyPressEndsItsOwnPendingStateAndSpeaksAtOnce()
     {
-        AfxGetApp()->m_nSoundDelay = 3;
+        AfxGetApp()->m_settings.m_nSoundDelay = 3;
         m_view->SwitchMode(MODE_BIRD);
         QSignalSpy handed(m_view.get(), &CPommelotView::cuesHandedOver);
         m_view->OnChar();
@@ -204,7 +205,7 @@ private Q_SLOTS:
 
     void leavingTheModeEndsTheThread()
     {
-        AfxGetApp()->m_bAudioEnabled = false;
+        AfxGetApp()->m_settings.m_bAudioEnabled = false;
         const QSet<QString> before = tasks();
         m_view->SwitchMode(MODE_BIRD);
         const QSet<QString> flying = tasks() - before;
@@ -217,7 +218,7 @@ private Q_SLOTS:
 
     void choosingTheModeAgainStartsANewBird()
     {
-        AfxGetApp()->m_bAudioEnabled = false;
+        AfxGetApp()->m_settings.m_bAudioEnabled = false;
         const QSet<QString> before = tasks();
         m_view->SwitchMode(MODE_BIRD);
         const QSet<QString> first = tasks() - before;
@@ -272,7 +273,7 @@ private Q_SLOTS:
 
     void closingTheViewWhileTheBirdFliesStopsIt()
     {
-        AfxGetApp()->m_bAudioEnabled = false;
+        AfxGetApp()->m_settings.m_bAudioEnabled = false;
         const QSet<QString> before = tasks();
         m_view->SwitchMode(MODE_BIRD);
         const QSet<QString> flying = tasks() - before;
@@ -283,7 +284,7 @@ private Q_SLOTS:
 
     void theViewShowsTheBirdAndFollowsItsSize()
     {
-        AfxGetApp()->m_bAudioEnabled = false;
+        AfxGetApp()->m_settings.m_bAudioEnabled = false;
         m_view->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_view.get()));
         m_view->SwitchMode(MODE_BIRD);

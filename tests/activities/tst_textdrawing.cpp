@@ -1,5 +1,5 @@
 #include "activities/TextDrawing.h"
-#include "activities/Vocabulary.h"
+#include "base/Vocabulary.h"
 #include "common/TestApp.h"
 
 #include "PixelProbe.h"
@@ -26,7 +26,7 @@ QImage big(const QSize& size, const QString& text, int color)
     view.resize(size);
     QImage img = PixelProbe::greyImage(size);
     QPainter p(&img);
-    DrawBigText(&view, &p, text, color, 0.95);
+    DrawBigText(&view, &p, text, color, 0.95, displayFont(AfxGetApp()->m_settings));
     return img;
 }
 
@@ -180,7 +180,7 @@ private Q_SLOTS:
             {20, 326},  {35, 311},  {48, 298},  {60, 286},  {71, 275},  {81, 265},
             {90, 256},  {98, 248},  {105, 241}, {111, 235}, {117, 229}, {122, 224},
             {127, 219}, {131, 215}, {135, 211}, {138, 208}, {141, 205}, {144, 202}};
-        const FontDescription font = displayFont();
+        const FontDescription font = displayFont(AfxGetApp()->m_settings);
         int pass = 0;
         while (pass + 1 < passes.size() &&
                QFontMetrics(makeFont(font, passes[pass].second - passes[pass].first))
@@ -234,8 +234,8 @@ private Q_SLOTS:
         const QImage img = big(size, QStringLiteral("A"), 4);
         // Margins of 50 and 20, made square (360 wide, centred), the bottom 54 dropped.
         const CRect box(320, 20, 680, 326);
-        QVERIFY(sameInk(img,
-                        reference(size, box, QStringLiteral("A"), 4, displayFont(), box.Height())));
+        QVERIFY(sameInk(img, reference(size, box, QStringLiteral("A"), 4,
+                                       displayFont(AfxGetApp()->m_settings), box.Height())));
         const QRect ink = PixelProbe::inkBox(img);
         QVERIFY(box.toQRect().contains(ink));
         QVERIFY(qAbs((ink.left() + ink.right()) / 2 - 500) <= 10);
@@ -260,7 +260,8 @@ private Q_SLOTS:
         img.fill(Qt::white);
         {
             QPainter p(&img);
-            DrawBigText(&view, &p, QStringLiteral("x"), 0, 0.95);
+            DrawBigText(&view, &p, QStringLiteral("x"), 0, 0.95,
+                        displayFont(AfxGetApp()->m_settings));
         }
         QVERIFY(PixelProbe::count(img, GetBackgroundColor()) > 1000);
         QVERIFY(PixelProbe::count(img, QColor(255, 0, 0)) > 1000);
@@ -275,15 +276,17 @@ private Q_SLOTS:
             view.resize(100, 0);
             QImage img = PixelProbe::greyImage(QSize(100, 10));
             QPainter p(&img);
-            DrawFittedText(&view, &p, QStringLiteral("cat"), 0, 0.95, displayFont());
-            DrawBigText(&view, &p, QStringLiteral("A"), 0, 0.95);
+            DrawFittedText(&view, &p, QStringLiteral("cat"), 0, 0.95,
+                           displayFont(AfxGetApp()->m_settings));
+            DrawBigText(&view, &p, QStringLiteral("A"), 0, 0.95,
+                        displayFont(AfxGetApp()->m_settings));
             p.end();
             QVERIFY(PixelProbe::inkBox(img).isNull());
         }
         // A strip too low to shrink the word further (11 pixels, a step of 0): drawn at that
         // height, centred and running over both sides.
-        const QImage img =
-            fitted(QSize(40, 12), QStringLiteral("Wwwwwwwwwwwwwwwwwwww"), 0, displayFont());
+        const QImage img = fitted(QSize(40, 12), QStringLiteral("Wwwwwwwwwwwwwwwwwwww"), 0,
+                                  displayFont(AfxGetApp()->m_settings));
         const QRect ink = PixelProbe::inkBox(img);
         QCOMPARE(ink.left(), 0);
         QCOMPARE(ink.right(), 39);

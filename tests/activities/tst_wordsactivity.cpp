@@ -1,6 +1,6 @@
 #include "activities/TextDrawing.h"
-#include "activities/Vocabulary.h"
 #include "activities/WordsActivity.h"
+#include "base/Vocabulary.h"
 #include "wordlist/WordList.h"
 
 #include "ActivityProbe.h"
@@ -23,7 +23,7 @@ QImage expectedWord(CPommelotView& view, const QString& text, int color)
 {
     QImage img = PixelProbe::greyImage(view.size());
     QPainter p(&img);
-    DrawFittedText(&view, &p, text, color, 0.95, displayFont());
+    DrawFittedText(&view, &p, text, color, 0.95, displayFont(AfxGetApp()->m_settings));
     return img;
 }
 } // namespace
@@ -41,7 +41,7 @@ private Q_SLOTS:
 
     void walksTheListInColour()
     {
-        WordsActivity a;
+        WordsActivity a(AfxGetApp()->m_settings, AfxGetApp()->m_pWordList);
         QCOMPARE(a.m_pList, list());
         auto view = ActivityProbe::makeView(QSize(800, 300));
         const QStringList words{"cat", "dog", "sun", "cat"};
@@ -64,8 +64,8 @@ private Q_SLOTS:
 
     void cueWaitsForTheSoundDelay()
     {
-        AfxGetApp()->m_nSoundDelay = 3;
-        WordsActivity a;
+        AfxGetApp()->m_settings.m_nSoundDelay = 3;
+        WordsActivity a(AfxGetApp()->m_settings, AfxGetApp()->m_pWordList);
         auto view = ActivityProbe::makeView(QSize(400, 300));
         ActivityProbe::draw(a, *view, true);
         const std::vector<Activity::Cue> cues = a.takeRequestedCues();
@@ -81,7 +81,7 @@ private Q_SLOTS:
     void oneWordListKeepsTheWordAndChangesColour()
     {
         setWords({QStringLiteral("ox")});
-        WordsActivity a;
+        WordsActivity a(AfxGetApp()->m_settings, AfxGetApp()->m_pWordList);
         auto view = ActivityProbe::makeView(QSize(400, 300));
         for (int k = 0; k < 10; ++k) {
             QCOMPARE(a.m_nWord, 0);
@@ -95,7 +95,7 @@ private Q_SLOTS:
     void emptyListShowsItsText()
     {
         setWords({});
-        WordsActivity a;
+        WordsActivity a(AfxGetApp()->m_settings, AfxGetApp()->m_pWordList);
         auto view = ActivityProbe::makeView(QSize(600, 300));
         const QImage img = ActivityProbe::draw(a, *view, true);
         QCOMPARE(img, expectedWord(*view, QStringLiteral("Word list is empty."), 1));
@@ -112,7 +112,7 @@ private Q_SLOTS:
     void listIsReadAtEveryDraw()
     {
         setWords({"a1", "b2", "c3", "d4"});
-        WordsActivity a;
+        WordsActivity a(AfxGetApp()->m_settings, AfxGetApp()->m_pWordList);
         auto view = ActivityProbe::makeView(QSize(400, 300));
         a.Advance();
         a.Advance();
@@ -143,8 +143,8 @@ private Q_SLOTS:
     void randomOrderStartsAtTheFirstWord()
     {
         setWords({"w0", "w1", "w2", "w3", "w4", "w5"});
-        AfxGetApp()->m_bRandomizeWords = true;
-        WordsActivity a;
+        AfxGetApp()->m_settings.m_bRandomizeWords = true;
+        WordsActivity a(AfxGetApp()->m_settings, AfxGetApp()->m_pWordList);
         QCOMPARE(a.m_nWord, 0);
         QSet<int> seen;
         for (int k = 0; k < 300; ++k) {
@@ -161,7 +161,7 @@ private Q_SLOTS:
     void longestTypedWordFits()
     {
         setWords({QStringLiteral("Wwwwwwwwwwwwwwwwwwww")});
-        WordsActivity a;
+        WordsActivity a(AfxGetApp()->m_settings, AfxGetApp()->m_pWordList);
         auto view = ActivityProbe::makeView(QSize(1000, 400));
         const QImage img = ActivityProbe::draw(a, *view, false);
         const QRect ink = PixelProbe::inkBox(img);

@@ -140,7 +140,7 @@ private Q_SLOTS:
     void toolbarClicksAreSwallowedWhileACueWaits()
     {
         switchMode(ID_MODE_SHAPES);
-        AfxGetApp()->m_nSoundDelay = 1;
+        AfxGetApp()->m_settings.m_nSoundDelay = 1;
         QTest::keyClick(view(), 'x');
         QTRY_VERIFY(view()->isDrawing());
         QToolButton* letters = qobject_cast<QToolButton*>(
@@ -148,7 +148,7 @@ private Q_SLOTS:
         QTest::mouseClick(letters, Qt::LeftButton);
         QCOMPARE(view()->currentMode(), int(MODE_SHAPES));
         waitIdle();
-        AfxGetApp()->m_nSoundDelay = 0;
+        AfxGetApp()->m_settings.m_nSoundDelay = 0;
         QTest::mouseClick(letters, Qt::LeftButton);
         QCOMPARE(view()->currentMode(), int(MODE_LETTERS));
         switchMode(ID_MODE_SHAPES);
@@ -274,7 +274,7 @@ private Q_SLOTS:
     {
         QFETCH(bool, lockSetting);
         QFETCH(int, command);
-        AfxGetApp()->m_bLockKeyboard = lockSetting;
+        AfxGetApp()->m_settings.m_bLockKeyboard = lockSetting;
         frame()->activateWindow();
         view()->setFocus();
         QVERIFY(IsKeyHookEnabled());
@@ -286,7 +286,7 @@ private Q_SLOTS:
             static_cast<QDialog*>(w)->reject();
         });
         frame()->OnCommand(command);
-        AfxGetApp()->m_bLockKeyboard = false;
+        AfxGetApp()->m_settings.m_bLockKeyboard = false;
         QVERIFY(seen);
         // Opened from the keyboard, where a child may be: the lock holds either way.
         QVERIFY(lockedMeanwhile);

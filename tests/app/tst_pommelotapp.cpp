@@ -40,14 +40,14 @@ private Q_SLOTS:
     void defaultsAtEveryStart()
     {
         const CPommelotApp* app = AfxGetApp();
-        QVERIFY(app->m_bAudioEnabled);
-        QVERIFY(!app->m_bLockKeyboard);
-        QCOMPARE(app->m_nSoundDelay, 0);
-        QVERIFY(!app->m_bReverseWordOrder);
-        QVERIFY(!app->m_bRandomizeWords);
-        QCOMPARE(app->m_strFontFace, QStringLiteral("Arial"));
-        QCOMPARE(app->m_nFontWeight, 400);
-        QVERIFY(!app->m_bFontItalic);
+        QVERIFY(app->m_settings.m_bAudioEnabled);
+        QVERIFY(!app->m_settings.m_bLockKeyboard);
+        QCOMPARE(app->m_settings.m_nSoundDelay, 0);
+        QVERIFY(!app->m_settings.m_bReverseWordOrder);
+        QVERIFY(!app->m_settings.m_bRandomizeWords);
+        QCOMPARE(app->m_settings.m_strFontFace, QStringLiteral("Arial"));
+        QCOMPARE(app->m_settings.m_nFontWeight, 400);
+        QVERIFY(!app->m_settings.m_bFontItalic);
         QCOMPARE(app->applicationName(), QStringLiteral("Pommelot"));
     }
 

@@ -32,16 +32,17 @@ bool somethingHeard(const QString& path)
 class ClickCounter : public Activity
 {
 public:
+    ClickCounter() : Activity(AfxGetApp()->m_settings) {}
     int clicks = 0;
     int lastFlags = 0;
     QPoint lastPoint;
     void Reset() override {}
     void Advance() override {}
-    void Draw(CPommelotView*, QPainter*, bool playSound) override
+    void Draw(PlaySurface*, QPainter*, bool playSound) override
     {
         if (playSound)
             PlayCue(TestApp::programFolder() + QStringLiteral("/Colors/Blue.wav"),
-                    AfxGetApp()->m_nSoundDelay);
+                    AfxGetApp()->m_settings.m_nSoundDelay);
     }
     void OnClick(int flags, int x, int y) override
     {
@@ -75,13 +76,14 @@ private Q_SLOTS:
     void init()
     {
         CPommelotApp* app = AfxGetApp();
-        app->m_bAudioEnabled = true;
-        app->m_nSoundDelay = 0;
-        app->m_bReverseWordOrder = false;
-        app->m_bLockKeyboard = false;
+        app->m_settings.m_bAudioEnabled = true;
+        app->m_settings.m_nSoundDelay = 0;
+        app->m_settings.m_bReverseWordOrder = false;
+        app->m_settings.m_bLockKeyboard = false;
         QFile::remove(outFile());
         qputenv("SDL_DISKAUDIOFILE", QFile::encodeName(outFile()));
-        view = std::make_unique<CPommelotView>();
+        view = std::make_unique<CPommelotView>(AfxGetApp()->m_settings, AfxGetApp()->m_pWordList,
+                                               AfxGetApp()->m_pBirdWordList);
         view->resize(1000, 400);
         view->show();
         QVERIFY(QTest::qWaitForWindowExposed(view.get()));
@@ -109,7 +111,8 @@ private Q_SLOTS:
     void firstPaintHandsOverColourThenShape()
     {
         view.reset();
-        view = std::make_unique<CPommelotView>();
+        view = std::make_unique<CPommelotView>(AfxGetApp()->m_settings, AfxGetApp()->m_pWordList,
+                                               AfxGetApp()->m_pBirdWordList);
         QSignalSpy handed2(view.get(), &CPommelotView::cuesHandedOver);
         view->resize(1000, 400);
         view->show();
@@ -152,7 +155,8 @@ private Q_SLOTS:
         auto* layout = new QVBoxLayout(&window);
         auto* other = new QPushButton(QStringLiteral("other"), &window);
         other->setFocusPolicy(Qt::StrongFocus);
-        auto* v = new CPommelotView(&window);
+        auto* v = new CPommelotView(AfxGetApp()->m_settings, AfxGetApp()->m_pWordList,
+                                    AfxGetApp()->m_pBirdWordList, &window);
         layout->addWidget(other);
         layout->addWidget(v, 1);
         window.resize(1000, 460);
@@ -180,7 +184,7 @@ private Q_SLOTS:
                                   48000));
         QVERIFY(TestApp::writeWav(folder + QStringLiteral("/Shapes/Square.wav"), kHalfSecond, -2000,
                                   48000));
-        AfxGetApp()->m_nSoundDelay = 1;
+        AfxGetApp()->m_settings.m_nSoundDelay = 1;
         QSignalSpy handed(view.get(), &CPommelotView::cuesHandedOver);
         QElapsedTimer clock;
         clock.start();
@@ -289,14 +293,14 @@ private Q_SLOTS:
 
     void soundOffDrawsSilently()
     {
-        AfxGetApp()->m_bAudioEnabled = false;
+        AfxGetApp()->m_settings.m_bAudioEnabled = false;
         QSignalSpy handed(view.get(), &CPommelotView::cuesHandedOver);
         press();
         waitIdle();
         QCOMPARE(handed.size(), 1);
         QCOMPARE(handed.first().at(0).toInt(), 0);
         // Turning it back on takes effect with the next key.
-        AfxGetApp()->m_bAudioEnabled = true;
+        AfxGetApp()->m_settings.m_bAudioEnabled = true;
         press();
         waitIdle();
         QCOMPARE(handed.size(), 2);
@@ -363,7 +367,7 @@ private Q_SLOTS:
         QTRY_VERIFY(view->hasFocus());
         QVERIFY(IsKeyHookEnabled());
 
-        AfxGetApp()->m_bLockKeyboard = true;
+        AfxGetApp()->m_settings.m_bLockKeyboard = true;
         other.activateWindow();
         other.setFocus();
         QTRY_VERIFY(!view->hasFocus());
@@ -374,7 +378,7 @@ private Q_SLOTS:
     {
         QVERIFY(TestApp::writeWav(TestApp::programFolder() + QStringLiteral("/Colors/Orange.wav"),
                                   kHalfSecond, 2000, 48000));
-        AfxGetApp()->m_nSoundDelay = 1;
+        AfxGetApp()->m_settings.m_nSoundDelay = 1;
         press();
         QTRY_VERIFY(view->isDrawing());
         view.reset();
@@ -397,7 +401,7 @@ private Q_SLOTS:
         QCOMPARE(counter->lastPoint, QPoint(30, 40));
         QCOMPARE(counter->lastFlags, 0x0001 | 0x0004);
 
-        AfxGetApp()->m_nSoundDelay = 1;
+        AfxGetApp()->m_settings.m_nSoundDelay = 1;
         press();
         QTRY_VERIFY(view->isDrawing());
         QTest::mouseClick(view.get(), Qt::LeftButton, {}, QPoint(500, 200));
@@ -459,12 +463,12 @@ private Q_SLOTS:
         QVERIFY(sawSheet);
         QVERIFY(!lockedInside);
         QVERIFY(IsKeyHookEnabled());
-        QCOMPARE(AfxGetApp()->m_bLockKeyboard, tick && ok);
+        QCOMPARE(AfxGetApp()->m_settings.m_bLockKeyboard, tick && ok);
         // Drawn again, without its cue.
         QTRY_VERIFY(!handed.isEmpty());
         QCOMPARE(handed.first().at(0).toInt(), 0);
         QCOMPARE(pixel(500, 200), QColor(255, 128, 64));
-        AfxGetApp()->m_bLockKeyboard = false;
+        AfxGetApp()->m_settings.m_bLockKeyboard = false;
     }
 };
 

@@ -40,8 +40,9 @@ class TestBirdOnScreen : public QObject
 private Q_SLOTS:
     void theBirdFliesAcrossTheWindow()
     {
-        AfxGetApp()->m_bAudioEnabled = false;
-        CPommelotView view;
+        AfxGetApp()->m_settings.m_bAudioEnabled = false;
+        CPommelotView view(AfxGetApp()->m_settings, AfxGetApp()->m_pWordList,
+                           AfxGetApp()->m_pBirdWordList);
         view.resize(640, 480);
         view.show();
         QVERIFY(QTest::qWaitForWindowExposed(&view));

@@ -95,7 +95,7 @@ private Q_SLOTS:
     void normalWindowUntilTheParentChoosesFullScreen()
     {
         QVERIFY(!frame()->isFullScreen());
-        QVERIFY(!AfxGetApp()->m_bFullScreen);
+        QVERIFY(!AfxGetApp()->m_settings.m_bFullScreen);
         QVERIFY(frame()->coverWindows().isEmpty());
         QCOMPARE(frame()->size(), QSize(1024, 720));
         QVERIFY(!(frame()->windowState() & Qt::WindowFullScreen));
@@ -125,7 +125,7 @@ private Q_SLOTS:
         frame()->OnCommand(ID_SETTINGS);
         QVERIFY(ticked);
         QVERIFY(frame()->isFullScreen());
-        QVERIFY(AfxGetApp()->m_bFullScreen);
+        QVERIFY(AfxGetApp()->m_settings.m_bFullScreen);
         QTRY_COMPARE_WITH_TIMEOUT(m_other.geometry(windowOf(frame())), kMonitor1, 3000);
         QTRY_COMPARE(frame()->coverWindows().size(), 1);
         CCoverWindow* cover = frame()->coverWindows().first();
@@ -287,7 +287,7 @@ private Q_SLOTS:
         xdotool({QStringLiteral("keyup"), QStringLiteral("ctrl+alt+q")});
 
         QVERIFY(!frame()->isFullScreen());
-        QVERIFY(!AfxGetApp()->m_bFullScreen);
+        QVERIFY(!AfxGetApp()->m_settings.m_bFullScreen);
         QVERIFY(!ring->isVisible());
         QVERIFY(frame()->coverWindows().isEmpty());
         QTRY_VERIFY(m_other.canGrabPointer());

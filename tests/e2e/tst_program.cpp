@@ -165,13 +165,13 @@ private Q_SLOTS:
 
     void pressesDuringTheDelayAreLost()
     {
-        AfxGetApp()->m_nSoundDelay = 1;
+        AfxGetApp()->m_settings.m_nSoundDelay = 1;
         sendKeys({QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"),
                   QStringLiteral("Return"), QStringLiteral("space")});
         QTRY_VERIFY(view()->isDrawing());
         waitIdle();
         QCOMPARE(screenCentre(), QColor(255, 128, 64));
-        AfxGetApp()->m_nSoundDelay = 0;
+        AfxGetApp()->m_settings.m_nSoundDelay = 0;
         switchMode(ID_MODE_SHAPES);
     }
 

@@ -134,13 +134,14 @@ private Q_SLOTS:
     void fontRoundTripKeepsTheView()
     {
         CPommelotApp* app = AfxGetApp();
-        app->m_strFontFace = QStringLiteral("Arial");
-        app->m_nFontWeight = 400;
-        app->m_bFontItalic = false;
+        app->m_settings.m_strFontFace = QStringLiteral("Arial");
+        app->m_settings.m_nFontWeight = 400;
+        app->m_settings.m_bFontItalic = false;
         m_view->SwitchMode(MODE_LETTERS);
         QTRY_VERIFY_WITH_TIMEOUT(!m_view->isBusy(), 20000);
         const QImage before = m_view->grab().toImage();
-        const QString drawn = QFontInfo(makeFont(displayFont(), 200)).family();
+        const QString drawn =
+            QFontInfo(makeFont(displayFont(AfxGetApp()->m_settings), 200)).family();
         QVERIFY(drawn != QStringLiteral("Arial"));
 
         QString shown;
@@ -171,7 +172,7 @@ private Q_SLOTS:
         QCOMPARE(shown, drawn);
         QCOMPARE(selected, drawn);
         QCOMPARE(shownAfter, drawn);
-        QCOMPARE(QFontInfo(makeFont(displayFont(), 200)).family(), drawn);
+        QCOMPARE(QFontInfo(makeFont(displayFont(AfxGetApp()->m_settings), 200)).family(), drawn);
         QTRY_VERIFY_WITH_TIMEOUT(!m_view->isBusy(), 20000);
         m_view->repaint();
         QVERIFY(m_view->grab().toImage() == before);

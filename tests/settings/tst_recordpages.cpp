@@ -1,5 +1,5 @@
 #include "activities/Activity.h"
-#include "activities/Vocabulary.h"
+#include "base/Vocabulary.h"
 #include "common/TestApp.h"
 #include "components/QPictureButton.h"
 #include "settings/RecordColorsPropPg.h"
@@ -56,9 +56,10 @@ int labelIdOf(int kind)
 class CueProbe : public Activity
 {
 public:
+    CueProbe() : Activity(AfxGetApp()->m_settings) {}
     void Reset() override {}
     void Advance() override {}
-    void Draw(CPommelotView*, QPainter*, bool) override {}
+    void Draw(PlaySurface*, QPainter*, bool) override {}
     QString cuePath(int kind, int index)
     {
         switch (kind) {

@@ -31,15 +31,15 @@ namespace {
 void resetOptions()
 {
     CPommelotApp* app = AfxGetApp();
-    app->m_bAudioEnabled = true;
-    app->m_bLockKeyboard = false;
-    app->m_nSoundDelay = 0;
-    app->m_bReverseWordOrder = false;
-    app->m_bRandomizeWords = false;
-    app->m_strFontFace = QStringLiteral("Arial");
-    app->m_nFontWeight = 400;
-    app->m_bFontItalic = false;
-    app->m_bFullScreen = false;
+    app->m_settings.m_bAudioEnabled = true;
+    app->m_settings.m_bLockKeyboard = false;
+    app->m_settings.m_nSoundDelay = 0;
+    app->m_settings.m_bReverseWordOrder = false;
+    app->m_settings.m_bRandomizeWords = false;
+    app->m_settings.m_strFontFace = QStringLiteral("Arial");
+    app->m_settings.m_nFontWeight = 400;
+    app->m_settings.m_bFontItalic = false;
+    app->m_settings.m_bFullScreen = false;
 }
 
 // A scalable face other than the current one, for the font dialog to pick.
@@ -73,7 +73,7 @@ private Q_SLOTS:
         QImage image(400, 100, QImage::Format_RGB32);
         image.fill(Qt::white);
         QPainter p(&image);
-        p.setFont(makeFont(displayFont(), 64));
+        p.setFont(makeFont(displayFont(AfxGetApp()->m_settings), 64));
         p.setPen(Qt::black);
         p.drawText(image.rect(), Qt::AlignCenter, QStringLiteral("Rag Wy"));
         return image;
@@ -181,12 +181,12 @@ private Q_SLOTS:
     void generalShowsTheOptions()
     {
         CPommelotApp* app = AfxGetApp();
-        app->m_bAudioEnabled = false;
-        app->m_bLockKeyboard = true;
-        app->m_nSoundDelay = 2;
-        app->m_bReverseWordOrder = true;
-        app->m_bRandomizeWords = true;
-        app->m_strFontFace = QStringLiteral("Liberation Serif");
+        app->m_settings.m_bAudioEnabled = false;
+        app->m_settings.m_bLockKeyboard = true;
+        app->m_settings.m_nSoundDelay = 2;
+        app->m_settings.m_bReverseWordOrder = true;
+        app->m_settings.m_bRandomizeWords = true;
+        app->m_settings.m_strFontFace = QStringLiteral("Liberation Serif");
         CSettingsPropSheet sheet(QStringLiteral("Settings"));
         QWidget* page = sheet.m_pGeneralPage;
         QVERIFY(!control<QCheckBox>(page, 1008)->isChecked());
@@ -228,13 +228,13 @@ private Q_SLOTS:
         else
             sheet.button(1)->click();
         const CPommelotApp* app = AfxGetApp();
-        QCOMPARE(app->m_bAudioEnabled, !committed);
-        QCOMPARE(app->m_bLockKeyboard, committed);
-        QCOMPARE(app->m_nSoundDelay, committed ? 3 : 0);
-        QCOMPARE(app->m_bReverseWordOrder, committed);
-        QCOMPARE(app->m_bRandomizeWords, committed);
+        QCOMPARE(app->m_settings.m_bAudioEnabled, !committed);
+        QCOMPARE(app->m_settings.m_bLockKeyboard, committed);
+        QCOMPARE(app->m_settings.m_nSoundDelay, committed ? 3 : 0);
+        QCOMPARE(app->m_settings.m_bReverseWordOrder, committed);
+        QCOMPARE(app->m_settings.m_bRandomizeWords, committed);
         QCOMPARE(sheet.isVisible(), how == 2);
-        QCOMPARE(AfxGetApp()->m_strFontFace, QStringLiteral("Arial"));
+        QCOMPARE(AfxGetApp()->m_settings.m_strFontFace, QStringLiteral("Arial"));
     }
 
     // The Full Screen box: its own control after the others, showing the application's value,
@@ -251,7 +251,7 @@ private Q_SLOTS:
     {
         QFETCH(int, how);
         QFETCH(bool, committed);
-        QVERIFY(!AfxGetApp()->m_bFullScreen);
+        QVERIFY(!AfxGetApp()->m_settings.m_bFullScreen);
         CSettingsPropSheet sheet(QStringLiteral("Settings"));
         sheet.show();
         QWidget* page = sheet.m_pGeneralPage;
@@ -262,10 +262,10 @@ private Q_SLOTS:
         QCOMPARE(control<QCheckBox>(page, 1038)->nextInFocusChain(), box);
         box->setChecked(true);
         sheet.button(how == 1 ? 2 : how == 2 ? 0x3021 : 1)->click();
-        QCOMPARE(AfxGetApp()->m_bFullScreen, committed);
+        QCOMPARE(AfxGetApp()->m_settings.m_bFullScreen, committed);
         // The other options are untouched by the box.
-        QVERIFY(AfxGetApp()->m_bAudioEnabled);
-        QVERIFY(!AfxGetApp()->m_bLockKeyboard);
+        QVERIFY(AfxGetApp()->m_settings.m_bAudioEnabled);
+        QVERIFY(!AfxGetApp()->m_settings.m_bLockKeyboard);
 
         // A new sheet shows the committed value, and unticking it commits off.
         CSettingsPropSheet again(QStringLiteral("Settings"));
@@ -274,7 +274,7 @@ private Q_SLOTS:
         QCOMPARE(box2->isChecked(), committed);
         box2->setChecked(false);
         again.button(1)->click();
-        QVERIFY(!AfxGetApp()->m_bFullScreen);
+        QVERIFY(!AfxGetApp()->m_settings.m_bFullScreen);
     }
 
     void fontDialogLooks()
@@ -331,17 +331,17 @@ private Q_SLOTS:
         QCOMPARE(opened.weight(), int(QFont::Normal));
         QVERIFY(!opened.italic());
         const CPommelotApp* app = AfxGetApp();
-        QCOMPARE(app->m_strFontFace, face);
-        QCOMPARE(app->m_nFontWeight, int(QFont::Bold));
-        QVERIFY(app->m_bFontItalic);
+        QCOMPARE(app->m_settings.m_strFontFace, face);
+        QCOMPARE(app->m_settings.m_nFontWeight, int(QFont::Bold));
+        QVERIFY(app->m_settings.m_bFontItalic);
         QCOMPARE(control<QLineEdit>(page, 1034)->text(), face);
         QVERIFY(!control<QCheckBox>(page, 1038)->isChecked());
 
         sheet.button(2)->click();
-        QCOMPARE(app->m_strFontFace, face);
-        QCOMPARE(app->m_nFontWeight, int(QFont::Bold));
-        QVERIFY(app->m_bFontItalic);
-        QVERIFY(!app->m_bRandomizeWords);
+        QCOMPARE(app->m_settings.m_strFontFace, face);
+        QCOMPARE(app->m_settings.m_nFontWeight, int(QFont::Bold));
+        QVERIFY(app->m_settings.m_bFontItalic);
+        QVERIFY(!app->m_settings.m_bRandomizeWords);
     }
 
     // What the parent sees is what plays: the page, the dialog's selection and the play font
@@ -361,11 +361,12 @@ private Q_SLOTS:
         QFETCH(int, weight);
         QFETCH(bool, italic);
         CPommelotApp* app = AfxGetApp();
-        app->m_strFontFace = face;
-        app->m_nFontWeight = weight;
-        app->m_bFontItalic = italic;
+        app->m_settings.m_strFontFace = face;
+        app->m_settings.m_nFontWeight = weight;
+        app->m_settings.m_bFontItalic = italic;
         const QImage before = drawnText();
-        const QString drawnFamily = QFontInfo(makeFont(displayFont(), 64)).family();
+        const QString drawnFamily =
+            QFontInfo(makeFont(displayFont(AfxGetApp()->m_settings), 64)).family();
 
         CSettingsPropSheet sheet(QStringLiteral("Settings"));
         sheet.show();
@@ -381,9 +382,10 @@ private Q_SLOTS:
         sheet.m_pGeneralPage->OnChangeFont();
         QCOMPARE(selected, drawnFamily);
         QCOMPARE(name->text(), drawnFamily);
-        QCOMPARE(app->m_nFontWeight, weight);
-        QCOMPARE(app->m_bFontItalic, italic);
-        QCOMPARE(QFontInfo(makeFont(displayFont(), 64)).family(), drawnFamily);
+        QCOMPARE(app->m_settings.m_nFontWeight, weight);
+        QCOMPARE(app->m_settings.m_bFontItalic, italic);
+        QCOMPARE(QFontInfo(makeFont(displayFont(AfxGetApp()->m_settings), 64)).family(),
+                 drawnFamily);
         QVERIFY(drawnText() == before);
     }
 
@@ -397,8 +399,8 @@ private Q_SLOTS:
             dlg->reject();
         });
         sheet.m_pGeneralPage->OnChangeFont();
-        QCOMPARE(AfxGetApp()->m_strFontFace, QStringLiteral("Arial"));
-        QCOMPARE(AfxGetApp()->m_nFontWeight, 400);
+        QCOMPARE(AfxGetApp()->m_settings.m_strFontFace, QStringLiteral("Arial"));
+        QCOMPARE(AfxGetApp()->m_settings.m_nFontWeight, 400);
     }
 
     // The launcher runs a modal sheet and returns whichever button closed it.
@@ -419,7 +421,7 @@ private Q_SLOTS:
         CSettingsLauncher::GetInstance()->DoSettings();
         QVERIFY(modal);
         QVERIFY(seen.isNull());
-        QVERIFY(AfxGetApp()->m_bRandomizeWords);
+        QVERIFY(AfxGetApp()->m_settings.m_bRandomizeWords);
     }
 };
 

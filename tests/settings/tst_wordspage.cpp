@@ -475,12 +475,13 @@ private Q_SLOTS:
         // The Words mode speaks the new word from its recording.
         QTemporaryDir out;
         qputenv("SDL_DISKAUDIOFILE", QFile::encodeName(out.filePath(QStringLiteral("out.raw"))));
-        WordsActivity mode;
+        WordsActivity mode(AfxGetApp()->m_settings, AfxGetApp()->m_pWordList);
         const int index = words()->FindWord(QStringLiteral("Giraffe"));
         QVERIFY(index > 0);
         for (int i = 0; i < index; ++i)
             mode.Advance();
-        CPommelotView view;
+        CPommelotView view(AfxGetApp()->m_settings, AfxGetApp()->m_pWordList,
+                           AfxGetApp()->m_pBirdWordList);
         view.resize(600, 300);
         QImage image(view.size(), QImage::Format_RGB32);
         {

@@ -463,30 +463,23 @@ private Q_SLOTS:
         }
     }
 
-    void pickFollowsTheApplicationSetting()
+    void pickFollowsTheRandomizeFlag()
     {
-        CPommelotApp* app = AfxGetApp();
-        const bool saved = app->m_bRandomizeWords;
         WordList list(QStringLiteral("Default"), QStringLiteral("Words"), folder());
         for (const char* w : {"a", "b", "c"})
             list.AddWord(QString::fromLatin1(w));
 
-        app->m_bRandomizeWords = false;
-        QCOMPARE(NextWordIndex(0, &list), 1);
-        QCOMPARE(NextWordIndex(2, &list), 0);
-        QCOMPARE(NextWordIndex(0, static_cast<const WordList*>(nullptr)), 0);
+        QCOMPARE(NextWordIndex(0, &list, false), 1);
+        QCOMPARE(NextWordIndex(2, &list, false), 0);
+        QCOMPARE(NextWordIndex(0, static_cast<const WordList*>(nullptr), false), 0);
 
-        app->m_bRandomizeWords = true;
         std::srand(7);
         std::set<int> seen;
         for (int i = 0; i < 300; ++i)
-            seen.insert(NextWordIndex(0, &list));
-        app->m_bRandomizeWords = saved;
+            seen.insert(NextWordIndex(0, &list, true));
         QCOMPARE(seen, (std::set<int>{0, 1, 2}));
     }
 
-    // Shuts the application's lists down: a list changed in memory is written, an unchanged
-    // one is left alone. The lists are made anew afterwards.
     void applicationWritesChangedListsAtExit()
     {
         CPommelotApp* app = AfxGetApp();

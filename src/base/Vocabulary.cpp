@@ -1,4 +1,4 @@
-#include "activities/Vocabulary.h"
+#include "base/Vocabulary.h"
 
 #include <QCoreApplication>
 

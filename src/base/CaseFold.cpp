@@ -1,4 +1,4 @@
-#include "components/CaseFold.h"
+#include "base/CaseFold.h"
 
 namespace CaseFold {
 

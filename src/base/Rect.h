@@ -14,7 +14,10 @@ struct CRect
 
     constexpr CRect() = default;
     constexpr CRect(int l, int t, int r, int b) : left(l), top(t), right(r), bottom(b) {}
-    static CRect fromQRect(const QRect& r) { return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()}; }
+    static CRect fromQRect(const QRect& r)
+    {
+        return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
+    }
 
     constexpr int Width() const { return right - left; }
     constexpr int Height() const { return bottom - top; }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "activities/Rect.h"
+#include "base/Rect.h"
 
 #include <QColor>
 #include <QString>

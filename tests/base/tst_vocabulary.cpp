@@ -1,4 +1,4 @@
-#include "activities/Vocabulary.h"
+#include "base/Vocabulary.h"
 #include "common/TestApp.h"
 
 // Declared before the data tables use it: a declaration after first use is an error at -O1
