@@ -1,6 +1,4 @@
 #include "app/CommandIds.h"
-#include "app/LeaveGesture.h"
-#include "app/LeaveRing.h"
 #include "app/MainFrame.h"
 #include "app/PommelotApp.h"
 #include "app/PommelotView.h"
@@ -8,6 +6,8 @@
 #include "common/TestApp.h"
 #include "components/KeyHook.h"
 #include "components/Language.h"
+#include "fullscreen/LeaveGesture.h"
+#include "fullscreen/LeaveRing.h"
 #include "settings/ModalHelper.h"
 
 #include <QAction>
