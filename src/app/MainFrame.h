@@ -39,7 +39,8 @@ public:
     // Full screen on every monitor: the frame covers its screen (no title bar, the toolbar
     // stays), every other screen gets a grey cover, the pointer stays on the covered screens
     // and close requests are refused. Only the parent's gesture (or this call) leaves it.
-    // (CFullScreen does it.)
+    // CFullScreen does the work; the frame keeps its toolbar fixed and its window commands
+    // greyed meanwhile.
     void setFullScreen(bool on);
     bool isFullScreen() const { return m_pFullScreen && m_pFullScreen->isOn(); }
     // The grey windows over the other screens while full screen.
