@@ -1,27 +1,23 @@
 #include "app/MainFrame.h"
 
 #include "app/CommandIds.h"
-#include "app/CoverWindow.h"
 #include "app/DocumentFileDialog.h"
-#include "app/LeaveGesture.h"
-#include "app/LeaveRing.h"
 #include "app/PommelotApp.h"
 #include "app/PommelotDoc.h"
 #include "app/PommelotView.h"
 #include "components/KeyHook.h"
+#include "fullscreen/LeaveGesture.h"
+#include "settings/SettingsLauncher.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QCloseEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QMouseEvent>
-#include <QScreen>
 #include <QShortcut>
-#include <QWindow>
 
 namespace {
 struct ButtonInfo
@@ -104,27 +100,18 @@ CMainFrame::CMainFrame() : m_pDocument(std::make_unique<CPommelotDoc>())
     // A right click on the toolbar must not offer to hide it.
     setContextMenuPolicy(Qt::PreventContextMenu);
 
-    m_pLeaveGesture = new LeaveGesture(this);
-    connect(m_pLeaveGesture, &LeaveGesture::completed, this, &CMainFrame::onLeaveGestureCompleted);
-    m_pLeaveRing = new CLeaveRing(this);
-    connect(m_pLeaveGesture, &LeaveGesture::progressChanged, m_pLeaveRing,
-            &CLeaveRing::setProgress);
-    m_screenSync.setSingleShot(true);
-    m_screenSync.setInterval(150);
-    connect(&m_screenSync, &QTimer::timeout, this, &CMainFrame::syncScreens);
-    m_screenWatch.setInterval(700);
-    connect(&m_screenWatch, &QTimer::timeout, this, &CMainFrame::syncScreens);
-    connect(qApp, &QGuiApplication::screenAdded, this, &CMainFrame::scheduleScreenSync);
-    connect(qApp, &QGuiApplication::screenRemoved, this, &CMainFrame::scheduleScreenSync);
+    m_pFullScreen = new CFullScreen(this);
+    connect(m_pFullScreen, &CFullScreen::switching, this, &CMainFrame::onFullScreenSwitching);
+    connect(m_pFullScreen, &CFullScreen::left, this, &CMainFrame::onFullScreenLeft);
+    // The General page tells the parent how full screen is left.
+    CSettingsLauncher::GetInstance()->setLeaveChord(LeaveGesture::chordText());
 }
 
 CMainFrame::~CMainFrame()
 {
     qApp->removeEventFilter(this);
-    m_pointer.release();
-    for (const QPointer<CCoverWindow>& cover : m_covers)
-        delete cover.data();
-    m_covers.clear();
+    delete m_pFullScreen;
+    m_pFullScreen = nullptr;
     leaveContextHelp();
     CDocumentFileDialog::keepPastOwner(this);
     // The view goes before the frame's other children: it stops what plays or draws into it.
@@ -146,6 +133,7 @@ bool CMainFrame::LoadFrame()
     const CPommelotApp* app = AfxGetApp();
     m_pView = new CPommelotView(app->m_settings, app->m_pWordList, app->m_pBirdWordList, this);
     setCentralWidget(m_pView);
+    m_pFullScreen->setKeyTarget(m_pView);
     addShortcuts();
     resize(1024, 720);
     m_pView->setFocus();
@@ -224,7 +212,7 @@ QAction* CMainFrame::action(int commandId) const
 
 void CMainFrame::OnCommand(int commandId)
 {
-    if (m_bFullScreen && opensWindow(commandId))
+    if (isFullScreen() && opensWindow(commandId))
         return;
     const int mode = modeForCommand(commandId);
     if (mode >= 0) {
@@ -349,12 +337,12 @@ void CMainFrame::OnFileSave()
 void CMainFrame::setFullScreen(bool on)
 {
     AfxGetApp()->m_settings.m_bFullScreen = on;
-    if (on == m_bFullScreen)
-        return;
-    m_bFullScreen = on;
-    m_pLeaveGesture->reset();
+    m_pFullScreen->setOn(on);
+}
+
+void CMainFrame::onFullScreenSwitching(bool on)
+{
     if (on) {
-        m_normalGeometry = saveGeometry();
         // The toolbar stays where a parent finds it: docked and fixed.
         if (m_wndToolBar) {
             m_bToolBarMovable = m_wndToolBar->isMovable();
@@ -362,42 +350,10 @@ void CMainFrame::setFullScreen(bool on)
                 addToolBar(Qt::TopToolBarArea, m_wndToolBar);
             m_wndToolBar->setMovable(false);
         }
-        enableWindowCommands(false);
-        showFullScreen();
-        syncScreens();
-        m_screenWatch.start();
-        activateWindow();
-        if (m_pView)
-            m_pView->setFocus();
-    } else {
-        m_screenWatch.stop();
-        m_screenSync.stop();
-        m_pointer.release();
-        if (m_pLeaveRing)
-            m_pLeaveRing->setProgress(0.0);
-        for (const QPointer<CCoverWindow>& cover : m_covers)
-            delete cover.data();
-        m_covers.clear();
-        showNormal();
-        if (!m_normalGeometry.isEmpty())
-            restoreGeometry(m_normalGeometry);
-        if (m_wndToolBar)
-            m_wndToolBar->setMovable(m_bToolBarMovable);
-        enableWindowCommands(true);
-        activateWindow();
-        if (m_pView)
-            m_pView->setFocus();
+    } else if (m_wndToolBar) {
+        m_wndToolBar->setMovable(m_bToolBarMovable);
     }
-}
-
-QList<CCoverWindow*> CMainFrame::coverWindows() const
-{
-    QList<CCoverWindow*> list;
-    for (const QPointer<CCoverWindow>& cover : m_covers) {
-        if (cover)
-            list << cover.data();
-    }
-    return list;
+    enableWindowCommands(!on);
 }
 
 void CMainFrame::enableWindowCommands(bool enable)
@@ -408,96 +364,10 @@ void CMainFrame::enableWindowCommands(bool enable)
     }
 }
 
-void CMainFrame::scheduleScreenSync()
+void CMainFrame::onFullScreenLeft()
 {
-    if (m_bFullScreen)
-        m_screenSync.start();
-}
-
-void CMainFrame::syncScreens()
-{
-    if (!m_bFullScreen)
-        return;
-    QScreen* own = windowHandle() ? windowHandle()->screen() : screen();
-    const QList<QScreen*> screens = QGuiApplication::screens();
-    if (!own || !screens.contains(own))
-        own = screens.isEmpty() ? nullptr : screens.first();
-    if (!own)
-        return;
-    // The frame fills its own screen.
-    if (windowHandle() && windowHandle()->screen() != own)
-        windowHandle()->setScreen(own);
-    if (geometry() != own->geometry() || !QWidget::isFullScreen()) {
-        setGeometry(own->geometry());
-        showFullScreen();
-    }
-
-    // Covers whose screen went away, or that sit on the frame's screen, go.
-    for (auto it = m_covers.begin(); it != m_covers.end();) {
-        CCoverWindow* cover = it->data();
-        if (!cover || !cover->coveredScreen() || cover->coveredScreen() == own ||
-            !screens.contains(cover->coveredScreen())) {
-            delete cover;
-            it = m_covers.erase(it);
-        } else {
-            ++it;
-        }
-    }
-    QRect area = own->geometry();
-    for (QScreen* s : screens) {
-        area |= s->geometry();
-        if (s == own)
-            continue;
-        CCoverWindow* cover = nullptr;
-        for (const QPointer<CCoverWindow>& c : m_covers) {
-            if (c && c->coveredScreen() == s)
-                cover = c.data();
-        }
-        if (!cover) {
-            cover = new CCoverWindow(s);
-            connect(cover, &CCoverWindow::coverClicked, this, [this] {
-                // Only when needed: every activation request goes through the window manager.
-                if (!isActiveWindow())
-                    activateWindow();
-                if (m_pView)
-                    m_pView->setFocus();
-            });
-            m_covers << cover;
-            cover->cover();
-        } else if (cover->geometry() != s->geometry() || !cover->isVisible()) {
-            cover->cover();
-        } else {
-            // A window that another program mapped since must not stay above the cover.
-            cover->raise();
-        }
-    }
-    // Another program's window took the keys: the frame takes them back.
-    if (!QApplication::activeWindow() && !QApplication::activeModalWidget())
-        activateWindow();
-    // The pointer stays on the covered screens.
-    if (!m_pointer.isActive() || m_pointer.isHeld() == false || area != m_confinedArea) {
-        m_confinedArea = area;
-        m_pointer.confine(this, area);
-    }
-}
-
-void CMainFrame::onLeaveGestureCompleted()
-{
-    if (!m_bFullScreen)
-        return;
-    setFullScreen(false);
+    AfxGetApp()->m_settings.m_bFullScreen = false;
     Q_EMIT fullScreenLeft();
-}
-
-void CMainFrame::closeEvent(QCloseEvent* event)
-{
-    // While full screen a close request (the window manager's close, Alt+F4) does not end
-    // the program; the parent's gesture leaves full screen first.
-    if (m_bFullScreen) {
-        event->ignore();
-        return;
-    }
-    QMainWindow::closeEvent(event);
 }
 
 void CMainFrame::changeEvent(QEvent* event)
@@ -514,12 +384,6 @@ void CMainFrame::changeEvent(QEvent* event)
             }
         }
     }
-    if (event->type() == QEvent::ActivationChange && !isActiveWindow())
-        m_pLeaveGesture->reset();
-    // A window manager that takes full screen away (or minimises) gets it back.
-    if (event->type() == QEvent::WindowStateChange && m_bFullScreen &&
-        !(windowState() & Qt::WindowFullScreen))
-        scheduleScreenSync();
 }
 
 void CMainFrame::updateTitle()
@@ -530,18 +394,6 @@ void CMainFrame::updateTitle()
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
 {
     const QEvent::Type t = event->type();
-    // The parent's chord is watched where a key first arrives (a key event that travels on
-    // to the parents passes this filter again).
-    if (m_bFullScreen && watched->isWindowType() &&
-        (t == QEvent::MouseButtonPress || t == QEvent::MouseButtonRelease ||
-         t == QEvent::KeyPress || t == QEvent::KeyRelease))
-        m_pointer.renewSoon();
-    if (m_bFullScreen && (t == QEvent::KeyPress || t == QEvent::KeyRelease) &&
-        watched->isWidgetType()) {
-        QWidget* first = QApplication::focusWidget();
-        if (watched == first || (!first && watched == this))
-            m_pLeaveGesture->feed(static_cast<QKeyEvent*>(event));
-    }
     const bool press = t == QEvent::MouseButtonPress || t == QEvent::MouseButtonDblClick;
     const bool mouse = press || t == QEvent::MouseButtonRelease;
     if (mouse && m_bContextHelp && press) {

@@ -1,11 +1,9 @@
 #pragma once
 
-#include "components/PointerConfinement.h"
+#include "fullscreen/FullScreen.h"
 
 #include <QList>
 #include <QMainWindow>
-#include <QPointer>
-#include <QTimer>
 #include <QToolBar>
 #include <memory>
 
@@ -13,7 +11,6 @@ class CPommelotView;
 class CPommelotDoc;
 class QAction;
 class CCoverWindow;
-class CLeaveRing;
 class LeaveGesture;
 
 // The top-level window: the ten-button toolbar (modes, Settings, Help, About) and the play
@@ -42,12 +39,17 @@ public:
     // Full screen on every monitor: the frame covers its screen (no title bar, the toolbar
     // stays), every other screen gets a grey cover, the pointer stays on the covered screens
     // and close requests are refused. Only the parent's gesture (or this call) leaves it.
+    // CFullScreen does the work; the frame keeps its toolbar fixed and its window commands
+    // greyed meanwhile.
     void setFullScreen(bool on);
-    bool isFullScreen() const { return m_bFullScreen; }
+    bool isFullScreen() const { return m_pFullScreen && m_pFullScreen->isOn(); }
     // The grey windows over the other screens while full screen.
-    QList<CCoverWindow*> coverWindows() const;
-    LeaveGesture* leaveGesture() const { return m_pLeaveGesture; }
-    const CPointerConfinement& pointerConfinement() const { return m_pointer; }
+    QList<CCoverWindow*> coverWindows() const { return m_pFullScreen->coverWindows(); }
+    LeaveGesture* leaveGesture() const { return m_pFullScreen->leaveGesture(); }
+    const CPointerConfinement& pointerConfinement() const
+    {
+        return m_pFullScreen->pointerConfinement();
+    }
 
 Q_SIGNALS:
     // The parent's gesture has just left full screen.
@@ -56,7 +58,6 @@ Q_SIGNALS:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
@@ -65,11 +66,9 @@ private:
     void updateTitle();
     void OnFileOpen();
     void OnFileSave();
-    // Covers every screen but the frame's, uncovers removed ones, places the frame and the
-    // pointer confinement again.
-    void syncScreens();
-    void scheduleScreenSync();
-    void onLeaveGestureCompleted();
+    // Full screen fixes the toolbar and greys the commands that open windows of their own.
+    void onFullScreenSwitching(bool on);
+    void onFullScreenLeft();
     void enableWindowCommands(bool enable);
     // Ends the help mode of Shift+F1 (its cursor goes), if it is on.
     void leaveContextHelp();
@@ -78,16 +77,6 @@ private:
     CPommelotView* m_pView = nullptr;
     std::unique_ptr<CPommelotDoc> m_pDocument;
     bool m_bContextHelp = false;
-    bool m_bFullScreen = false;
-    QByteArray m_normalGeometry;
-    QRect m_confinedArea;
     bool m_bToolBarMovable = true;
-    QList<QPointer<CCoverWindow>> m_covers;
-    LeaveGesture* m_pLeaveGesture = nullptr;
-    CLeaveRing* m_pLeaveRing = nullptr;
-    CPointerConfinement m_pointer;
-    // Screen changes are handled once the burst of notifications is over; a slow check
-    // catches what no notification reported.
-    QTimer m_screenSync;
-    QTimer m_screenWatch;
+    CFullScreen* m_pFullScreen = nullptr;
 };

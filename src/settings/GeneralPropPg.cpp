@@ -8,8 +8,6 @@
 #include "settings/MyFontDlg.h"
 #include "settings/SettingsLauncher.h"
 
-#include "app/LeaveGesture.h"
-
 #include "ui_GeneralPage.h"
 
 #include <cstdlib>
@@ -34,8 +32,6 @@ CGeneralPropPg::CGeneralPropPg(QWidget* parent)
     m_strLanguage = CLanguage::instance()->current();
     for (const CLanguage::Info& language : CLanguage::all())
         ui->language->addItem(QString::fromUtf8(language.name), QLatin1String(language.code));
-    ui->fullScreenHint->setText(tr("Covers every screen. To leave, hold %1 for three seconds.")
-                                    .arg(LeaveGesture::chordText()));
     connect(ui->fontButton, &QAbstractButton::clicked, this, &CGeneralPropPg::OnChangeFont);
     // How far the language's starter voice is, while it is being made.
     connect(CStarterVoice::instance(), &CStarterVoice::progressChanged, this,
@@ -48,6 +44,12 @@ CGeneralPropPg::CGeneralPropPg(QWidget* parent)
 }
 
 CGeneralPropPg::~CGeneralPropPg() = default;
+
+void CGeneralPropPg::setLeaveChord(const QString& chord)
+{
+    ui->fullScreenHint->setText(
+        tr("Covers every screen. To leave, hold %1 for three seconds.").arg(chord));
+}
 
 bool CGeneralPropPg::DoDataExchange(bool bSaveAndValidate)
 {

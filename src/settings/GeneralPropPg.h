@@ -37,6 +37,8 @@ public:
     bool DoDataExchange(bool bSaveAndValidate) override;
     void OnOK() override;
     bool OnApply() override;
+    // Names the chord that leaves full screen ("Ctrl+Alt+Q") under the Full Screen box.
+    void setLeaveChord(const QString& chord);
 
     bool m_bEnableAudio = true;
     bool m_bKeyboardLock = false;

@@ -1,9 +1,13 @@
+#include "app/CommandIds.h"
 #include "app/MainFrame.h"
+#include "app/PommelotApp.h"
 #include "app/PommelotView.h"
 #include "common/FrameDriver.h"
 #include "common/TestApp.h"
 #include "components/KeyHook.h"
 #include "components/Language.h"
+#include "fullscreen/LeaveGesture.h"
+#include "fullscreen/LeaveRing.h"
 #include "settings/ModalHelper.h"
 
 #include <QAction>
@@ -12,12 +16,14 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStatusBar>
+#include <QToolBar>
 #include <QToolButton>
 
 class UrlCatcher : public QObject
@@ -331,6 +337,97 @@ private Q_SLOTS:
 
         frame()->OnCommand(ID_FILE_NEW);
         QCOMPARE(frame()->windowTitle(), QStringLiteral("Untitled - Pommelot"));
+        waitIdle();
+    }
+
+    // The General page tells the parent how to leave full screen.
+    void settingsTellHowToLeaveFullScreen()
+    {
+        QString hint;
+        whenModal([&](QWidget* w) {
+            if (auto* label = w->findChild<QLabel*>(QStringLiteral("fullScreenHint")))
+                hint = label->text();
+            static_cast<QDialog*>(w)->reject();
+        });
+        frame()->OnCommand(ID_SETTINGS);
+        QCOMPARE(hint, QStringLiteral("Covers every screen. To leave, hold Ctrl+Alt+Q for three "
+                                      "seconds."));
+        QVERIFY(!frame()->isFullScreen());
+    }
+
+    // Full screen keeps the toolbar where the parent finds it and greys the commands that open
+    // windows of their own; close requests are refused. Leaving gives everything back.
+    void fullScreenFixesTheToolbarAndRefusesCloses()
+    {
+        QToolBar* bar = frame()->toolBar();
+        QVERIFY(bar->isMovable());
+        frame()->setFullScreen(true);
+        QVERIFY(frame()->isFullScreen());
+        QVERIFY(AfxGetApp()->m_settings.m_bFullScreen);
+        QTRY_VERIFY(frame()->windowState() & Qt::WindowFullScreen);
+        QVERIFY(!bar->isMovable());
+        for (int id : {ID_SETTINGS, ID_HELP, ID_CREDITS})
+            QVERIFY(!frame()->action(id)->isEnabled());
+        QVERIFY(frame()->action(ID_MODE_LETTERS)->isEnabled());
+        QVERIFY(!frame()->close());
+        QVERIFY(frame()->isVisible());
+
+        frame()->setFullScreen(false);
+        QVERIFY(!frame()->isFullScreen());
+        QVERIFY(!AfxGetApp()->m_settings.m_bFullScreen);
+        QTRY_VERIFY(!(frame()->windowState() & Qt::WindowFullScreen));
+        QVERIFY(bar->isMovable());
+        for (int id : {ID_SETTINGS, ID_HELP, ID_CREDITS})
+            QVERIFY(frame()->action(id)->isEnabled());
+        QVERIFY(frame()->isVisible());
+    }
+
+    // The chord held at the play view leaves full screen and says so, with the ring showing
+    // meanwhile. A hold is forgotten when another window takes the keys.
+    void theHeldChordLeavesFullScreen()
+    {
+        constexpr Qt::KeyboardModifiers chord = Qt::ControlModifier | Qt::AltModifier;
+        LeaveGesture* gesture = frame()->leaveGesture();
+        QVERIFY(gesture);
+        const int holdTime = gesture->holdTime();
+        gesture->setHoldTime(800);
+        gesture->setModifierQuery([chord] { return chord; });
+        QSignalSpy left(frame(), &CMainFrame::fullScreenLeft);
+        frame()->setFullScreen(true);
+        frame()->activateWindow();
+        QTRY_VERIFY(frame()->isActiveWindow());
+        view()->setFocus();
+
+        QTest::keyPress(view(), Qt::Key_Q, chord);
+        QVERIFY(gesture->isHolding());
+        {
+            QWidget other;
+            other.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&other));
+            other.activateWindow();
+            QTRY_VERIFY(other.isActiveWindow());
+            QVERIFY(!gesture->isHolding());
+            QTest::qWait(1000);
+        }
+        QCOMPARE(left.size(), 0);
+        QVERIFY(frame()->isFullScreen());
+
+        frame()->activateWindow();
+        QTRY_VERIFY(frame()->isActiveWindow());
+        view()->setFocus();
+        auto* ring = frame()->findChild<CLeaveRing*>();
+        QVERIFY(ring);
+        QTest::keyPress(view(), Qt::Key_Q, chord);
+        QVERIFY(gesture->isHolding());
+        QTRY_VERIFY(ring->isVisible() && ring->progress() > 0.3);
+        QVERIFY(frame()->isFullScreen());
+        QTRY_COMPARE_WITH_TIMEOUT(left.size(), 1, 3000);
+        QTest::keyRelease(view(), Qt::Key_Q, chord);
+        QVERIFY(!frame()->isFullScreen());
+        QVERIFY(!AfxGetApp()->m_settings.m_bFullScreen);
+        QVERIFY(!ring->isVisible());
+        QTRY_VERIFY(!(frame()->windowState() & Qt::WindowFullScreen));
+        gesture->setHoldTime(holdTime);
         waitIdle();
     }
 };

@@ -4,14 +4,14 @@
 // and only the held chord leaves. Runs on a 2560x1200 screen with two 1280x1024 monitors side
 // by side (tools/xvfb-run-test.sh with POMMELOT_XVFB_MONITORS=2).
 #include "app/CommandIds.h"
-#include "app/CoverWindow.h"
-#include "app/LeaveRing.h"
 #include "app/MainFrame.h"
 #include "app/PommelotApp.h"
 #include "app/PommelotView.h"
 #include "common/FrameDriver.h"
 #include "common/TestApp.h"
 #include "common/XTestClient.h"
+#include "fullscreen/CoverWindow.h"
+#include "fullscreen/LeaveRing.h"
 #include "settings/GeneralPropPg.h"
 #include "settings/SettingsPropSheet.h"
 

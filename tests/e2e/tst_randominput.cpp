@@ -8,13 +8,13 @@
 // read and handled every event the X server produced for the input (a mark put into its event
 // stream after the last one), and compares the key presses at the play view with those that
 // reached the program's window.
-#include "app/CoverWindow.h"
 #include "app/MainFrame.h"
 #include "app/PommelotApp.h"
 #include "app/PommelotView.h"
 #include "common/FrameDriver.h"
 #include "common/TestApp.h"
 #include "common/XTestClient.h"
+#include "fullscreen/CoverWindow.h"
 
 #include <QAbstractNativeEventFilter>
 #include <QFile>

@@ -16,13 +16,6 @@ if(TARGET tst_lockinhibitors)
     LOCK_DBUS_STANDIN="$<TARGET_FILE:lock_dbus_standin>")
 endif()
 
-# Full screen keeps the pointer in on Wayland (sway nested in Xvfb, as the unprivileged user).
-add_test(NAME lock_wayland_pointer
-  COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/wayland-pointer.sh $<TARGET_FILE:pommelot>
-          ${PROJECT_SOURCE_DIR}/tools)
-set_tests_properties(lock_wayland_pointer PROPERTIES LABELS "e2e" TIMEOUT 90
-  ENVIRONMENT "ASAN_OPTIONS=detect_leaks=0")
-
 # Keys typed into a headless GNOME compositor through its remote-desktop interface.
 add_executable(lock_mutter_keys ${CMAKE_CURRENT_LIST_DIR}/mutter_keys.cpp)
 target_link_libraries(lock_mutter_keys PRIVATE Qt6::DBus)

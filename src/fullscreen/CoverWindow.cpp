@@ -1,4 +1,4 @@
-#include "app/CoverWindow.h"
+#include "fullscreen/CoverWindow.h"
 
 #include "base/Vocabulary.h"
 

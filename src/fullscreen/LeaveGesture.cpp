@@ -1,4 +1,4 @@
-#include "app/LeaveGesture.h"
+#include "fullscreen/LeaveGesture.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>

@@ -1,8 +1,8 @@
 // The parent's way out of full screen: Ctrl+Alt+Q held, and nothing else, for the whole hold
 // time. Any other key, a release of the chord, extra modifiers or a chord whose modifiers
 // were let go elsewhere must not get there.
-#include "app/LeaveGesture.h"
 #include "common/TestApp.h"
+#include "fullscreen/LeaveGesture.h"
 
 #include <QSignalSpy>
 

@@ -1,4 +1,4 @@
-#include "components/lock/WaylandPointerConfinement.h"
+#include "fullscreen/WaylandPointerConfinement.h"
 
 #include "components/lock/LockStatus.h"
 #include "components/lock/WaylandGlobal.h"

@@ -1,6 +1,6 @@
-#include "app/LeaveRing.h"
+#include "fullscreen/LeaveRing.h"
 
-#include "app/LeaveGesture.h"
+#include "fullscreen/LeaveGesture.h"
 
 #include <QPainter>
 #include <QPainterPath>

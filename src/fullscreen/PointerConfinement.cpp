@@ -1,8 +1,8 @@
-#include "components/PointerConfinement.h"
+#include "fullscreen/PointerConfinement.h"
 
 #include "components/X11Connection.h"
-#include "components/lock/WaylandPointerConfinement.h"
 #include "components/lock/WaylandSurface.h"
+#include "fullscreen/WaylandPointerConfinement.h"
 
 #include <QWidget>
 #include <QWindow>
