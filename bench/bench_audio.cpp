@@ -26,8 +26,8 @@
 #include "app/MainFrame.h"
 #include "app/PommelotApp.h"
 #include "app/PommelotView.h"
-#include "components/AudioEngine.h"
-#include "components/AudioManager.h"
+#include "audio/AudioEngine.h"
+#include "audio/AudioManager.h"
 
 #include <QApplication>
 #include <QDir>

@@ -3,7 +3,7 @@
 // Runs on the platform Qt picks; bench/run-lock-bench.sh runs it under Xvfb and headless sway.
 //
 //   build/bench/bench_lock [rounds]
-#include "components/KeyHook.h"
+#include "lock/KeyHook.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "activities/PlaySurface.h"
+#include "audio/AudioManager.h"
 #include "base/PlaySettings.h"
-#include "components/AudioManager.h"
 
 #include <QString>
 #include <vector>

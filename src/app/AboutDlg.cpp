@@ -1,6 +1,6 @@
 #include "app/AboutDlg.h"
 
-#include "components/KeyHook.h"
+#include "lock/KeyHook.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>

@@ -1,9 +1,9 @@
 #include "app/DataFolder.h"
 
+#include "audio/AudioManager.h"
+#include "audio/WavFile.h"
 #include "base/CaseFold.h"
 #include "base/DataPaths.h"
-#include "components/AudioManager.h"
-#include "components/WavFile.h"
 
 #include <QDir>
 #include <QFile>

@@ -5,8 +5,8 @@
 #include "app/PommelotApp.h"
 #include "app/PommelotDoc.h"
 #include "app/PommelotView.h"
-#include "components/KeyHook.h"
 #include "fullscreen/LeaveGesture.h"
+#include "lock/KeyHook.h"
 #include "settings/SettingsLauncher.h"
 
 #include <QAction>

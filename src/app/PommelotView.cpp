@@ -8,7 +8,7 @@
 #include "activities/TalkingBirdActivity.h"
 #include "activities/WordsActivity.h"
 #include "base/Vocabulary.h"
-#include "components/KeyHook.h"
+#include "lock/KeyHook.h"
 #include "settings/SettingsLauncher.h"
 
 #include <QKeyEvent>

@@ -1,6 +1,6 @@
 #include "app/SingleInstance.h"
 
-#include "components/SessionBus.h"
+#include "lock/SessionBus.h"
 
 #include <QByteArray>
 #include <QDBusConnectionInterface>

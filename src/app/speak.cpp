@@ -4,8 +4,8 @@
 // untrimmed, as a 16-bit mono WAV to OUT.wav (replacing it). Pommelot runs it once for each
 // starter recording: in a fresh process the library speaks exactly as the command-line speaker
 // does. Exit status 0 when the file was written.
-#include "components/SpeechVoice.h"
-#include "components/WavFile.h"
+#include "audio/SpeechVoice.h"
+#include "audio/WavFile.h"
 
 #include <QFile>
 #include <QString>

@@ -1,8 +1,8 @@
 #include "fullscreen/PointerConfinement.h"
 
-#include "components/X11Connection.h"
-#include "components/lock/WaylandSurface.h"
 #include "fullscreen/WaylandPointerConfinement.h"
+#include "lock/wayland/WaylandSurface.h"
+#include "lock/x11/X11Connection.h"
 
 #include <QWidget>
 #include <QWindow>

@@ -1,8 +1,8 @@
 #include "fullscreen/WaylandPointerConfinement.h"
 
-#include "components/lock/LockStatus.h"
-#include "components/lock/WaylandGlobal.h"
-#include "components/lock/WaylandSurface.h"
+#include "lock/LockStatus.h"
+#include "lock/wayland/WaylandGlobal.h"
+#include "lock/wayland/WaylandSurface.h"
 
 #include "qwayland-pointer-constraints-unstable-v1.h"
 

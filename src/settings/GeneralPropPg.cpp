@@ -1,10 +1,10 @@
 #include "settings/GeneralPropPg.h"
 
+#include "audio/StarterVoice.h"
+#include "base/Language.h"
 #include "base/PlaySettings.h"
-#include "components/KeyHook.h"
-#include "components/Language.h"
-#include "components/StarterVoice.h"
-#include "components/lock/LockStatus.h"
+#include "lock/KeyHook.h"
+#include "lock/LockStatus.h"
 #include "settings/MyFontDlg.h"
 #include "settings/SettingsLauncher.h"
 

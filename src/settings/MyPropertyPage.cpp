@@ -1,11 +1,11 @@
 #include "settings/MyPropertyPage.h"
 
+#include "audio/StarterVoice.h"
 #include "base/DataPaths.h"
+#include "base/Language.h"
 #include "base/Vocabulary.h"
-#include "components/Language.h"
-#include "components/QPictureButton.h"
-#include "components/StarterVoice.h"
-#include "settings/SpinButton.h"
+#include "widgets/QPictureButton.h"
+#include "widgets/SpinButton.h"
 
 #include <QAbstractButton>
 #include <QFileInfo>

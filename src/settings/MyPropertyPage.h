@@ -1,6 +1,6 @@
 #pragma once
 
-#include "components/AudioManager.h"
+#include "audio/AudioManager.h"
 
 #include <QString>
 #include <QWidget>

@@ -1,6 +1,6 @@
 #include "settings/SettingsPropSheet.h"
 
-#include "components/Language.h"
+#include "base/Language.h"
 #include "settings/GeneralPropPg.h"
 #include "settings/RecordColorsPropPg.h"
 #include "settings/RecordLettersPropPg.h"

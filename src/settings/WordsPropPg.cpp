@@ -1,9 +1,9 @@
 #include "settings/WordsPropPg.h"
 
+#include "audio/StarterVoice.h"
 #include "base/CaseFold.h"
-#include "components/StarterVoice.h"
 #include "settings/AddWordDlg.h"
-#include "settings/SpinButton.h"
+#include "widgets/SpinButton.h"
 #include "wordlist/WordList.h"
 
 #include "ui_WordsPage.h"

@@ -1,6 +1,6 @@
 #include "app/PommelotDoc.h"
+#include "base/Language.h"
 #include "common/TestApp.h"
-#include "components/Language.h"
 #include "settings/GeneralPropPg.h"
 #include "settings/ModalHelper.h"
 #include "settings/MyFontDlg.h"

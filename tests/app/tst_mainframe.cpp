@@ -2,12 +2,12 @@
 #include "app/MainFrame.h"
 #include "app/PommelotApp.h"
 #include "app/PommelotView.h"
+#include "base/Language.h"
 #include "common/FrameDriver.h"
 #include "common/TestApp.h"
-#include "components/KeyHook.h"
-#include "components/Language.h"
 #include "fullscreen/LeaveGesture.h"
 #include "fullscreen/LeaveRing.h"
+#include "lock/KeyHook.h"
 #include "settings/ModalHelper.h"
 
 #include <QAction>

@@ -1,8 +1,8 @@
 #include "app/MainFrame.h"
 #include "common/TestApp.h"
-#include "components/KeyHook.h"
-#include "components/lock/LockNotice.h"
-#include "components/lock/LockStatus.h"
+#include "lock/KeyHook.h"
+#include "lock/LockNotice.h"
+#include "lock/LockStatus.h"
 
 #include <QTimer>
 

@@ -1,5 +1,5 @@
+#include "audio/StarterVoice.h"
 #include "common/TestApp.h"
-#include "components/StarterVoice.h"
 #include "wordlist/WordList.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "app/PommelotView.h"
 #include "common/TestApp.h"
-#include "components/KeyHook.h"
+#include "lock/KeyHook.h"
 #include "settings/GeneralPropPg.h"
 #include "settings/ModalHelper.h"
 #include "settings/SettingsPropSheet.h"

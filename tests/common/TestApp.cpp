@@ -1,6 +1,6 @@
 #include "common/TestApp.h"
 
-#include "components/StarterVoice.h"
+#include "audio/StarterVoice.h"
 
 #include <QDir>
 #include <QFile>

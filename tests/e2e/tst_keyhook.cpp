@@ -1,5 +1,5 @@
 #include "common/TestApp.h"
-#include "components/KeyHook.h"
+#include "lock/KeyHook.h"
 
 #include <QProcess>
 #include <QShortcut>

@@ -2,8 +2,8 @@
 // (the real one of the test's Xvfb), and the desktop's screen saver and logind's sleep keys,
 // through a stand-in for both services on a private bus.
 #include "common/TestApp.h"
-#include "components/KeyHook.h"
-#include "components/lock/SleepKeysInhibitor.h"
+#include "lock/KeyHook.h"
+#include "lock/SleepKeysInhibitor.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>

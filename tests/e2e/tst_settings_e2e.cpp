@@ -3,7 +3,7 @@
 #include "app/MainFrame.h"
 #include "app/PommelotView.h"
 #include "common/TestApp.h"
-#include "components/KeyHook.h"
+#include "lock/KeyHook.h"
 #include "settings/GeneralPropPg.h"
 #include "settings/ModalHelper.h"
 #include "settings/RecordColorsPropPg.h"

@@ -1,6 +1,6 @@
 // When the Wayland shortcut inhibitor is asked for again, without a compositor: the answers
 // the compositor gives, in time, and what the lock does next.
-#include "components/lock/ShortcutsInhibitorPolicy.h"
+#include "lock/ShortcutsInhibitorPolicy.h"
 
 #include <QtTest>
 

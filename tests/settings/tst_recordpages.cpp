@@ -1,14 +1,14 @@
 #include "activities/Activity.h"
 #include "base/Vocabulary.h"
 #include "common/TestApp.h"
-#include "components/QPictureButton.h"
 #include "settings/RecordColorsPropPg.h"
 #include "settings/RecordLettersPropPg.h"
 #include "settings/RecordMathPropPg.h"
 #include "settings/RecordNumbersPropPg.h"
 #include "settings/RecordShapesPropPg.h"
 #include "settings/SettingsPropSheet.h"
-#include "settings/SpinButton.h"
+#include "widgets/QPictureButton.h"
+#include "widgets/SpinButton.h"
 
 #include <QAbstractButton>
 #include <QDir>

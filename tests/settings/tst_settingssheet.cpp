@@ -1,6 +1,5 @@
 #include "activities/TextDrawing.h"
 #include "common/TestApp.h"
-#include "components/QPictureButton.h"
 #include "settings/GeneralPropPg.h"
 #include "settings/ModalHelper.h"
 #include "settings/MyFontDlg.h"
@@ -11,8 +10,9 @@
 #include "settings/RecordShapesPropPg.h"
 #include "settings/SettingsLauncher.h"
 #include "settings/SettingsPropSheet.h"
-#include "settings/SpinButton.h"
 #include "settings/WordsPropPg.h"
+#include "widgets/QPictureButton.h"
+#include "widgets/SpinButton.h"
 
 #include <QCheckBox>
 #include <QComboBox>

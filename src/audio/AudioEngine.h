@@ -1,0 +1,192 @@
+#pragma once
+
+#include "audio/SoundCache.h"
+
+#include <QObject>
+#include <QString>
+#include <chrono>
+#include <condition_variable>
+#include <cstdint>
+#include <deque>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <thread>
+#include <vector>
+
+// The one output path of the process. Every player owns a channel here; the engine finds the
+// files handed to a channel (case-insensitively, CAudioManager::resolvePath) and decodes them
+// on its own worker thread, keeping the decoded sounds in a cache (CSoundCache) for the next
+// press, mixes the channels into a single output device (48 kHz, stereo, signed 16-bit,
+// clamped) and tells a channel's owner, on the owner's thread, when the channel has played
+// everything it was given. The device starts as soon as the first cue of a burst is ready;
+// the cues behind it are decoded while it plays.
+//
+// The device is opened only while there is something to play and closed once every channel
+// is empty and an owner has said so from the UI thread (releaseIfIdle), so cues handed over
+// back to back from one UI call never see the device close between them. It closes only once
+// the last sound has played out (closing a stream drops what the server still holds), and a
+// sound cut short by Stop or by its player going away fades out over 3 ms instead of ending
+// on a step.
+//
+// Opening per burst rather than keeping one stream open is deliberate: SDL cannot drop the
+// silence a running stream has queued in the sound server, so a cue handed to an open stream
+// waits behind up to a buffer of it, while a stream opened for the cue starts with it; and an
+// idle program then costs nothing. bench_audio measures both (from the key, at the sink, kept
+// open: p50 13 ms above the server's floor; per burst: p50 2 ms). For the same reason the
+// device is not opened ahead of the cue when a key is accepted: it would be a kept-open
+// stream by the time the cue comes.
+//
+// Two limits of SDL's PulseAudio output remain and bench_audio shows them. SDL writes a
+// buffer of silence if its thread runs before the open device is unpaused, which delays a
+// burst by up to one buffer (the p90 of about 11 ms at 512 frames). And it refills only once a
+// whole buffer is free with a server target of one buffer, so a refill that comes late on a
+// loaded machine runs the stream dry, heard as a short gap; smaller buffers make that more
+// frequent (256 frames: gaps in most presses), longer server targets (Tuning) make SDL write
+// that much silence at the open.
+//
+// The engine lives as long as someone holds it: instance() hands out the shared one, creating
+// it (and initialising SDL's audio subsystem) when none exists.
+class CAudioEngine
+{
+public:
+    static std::shared_ptr<CAudioEngine> instance();
+    // Held around every SDL device open and close in the process (SDL does not guard its
+    // device table against concurrent opens).
+    static std::mutex& deviceMutex();
+
+    ~CAudioEngine();
+    CAudioEngine(const CAudioEngine&) = delete;
+    CAudioEngine& operator=(const CAudioEngine&) = delete;
+
+    // True when SDL's audio subsystem started.
+    bool available() const { return m_available; }
+
+    // A new channel. The slot named onDrained of receiver is invoked through the receiver's
+    // event queue (so never after the receiver is gone) whenever the channel has run empty;
+    // it may come more than once. The name is a plain method name, without arguments.
+    int addChannel(QObject* receiver, const char* onDrained);
+    // Forgets a channel and everything queued on it; nothing is invoked for it afterwards.
+    void removeChannel(int channel);
+    // Queues a file (found and decoded on the worker) behind what the channel already has;
+    // returns its serial number, counting up from 1 on each channel.
+    quint64 enqueue(int channel, const QString& path);
+    // Drops everything queued or playing on the channel.
+    void clear(int channel);
+    // The serial of the last cue of the channel that has finished (heard, skipped or
+    // cleared); 0 when none has.
+    quint64 finishedSerial(int channel) const;
+    // Asks the worker to close the output device if every channel is empty.
+    void releaseIfIdle();
+    // True while the output device is open.
+    bool isOutputOpen() const;
+
+    // The decoded-sound cache: its size in bytes, the files it remembers and the files
+    // decoded so far. For tests and measurements.
+    struct CacheState
+    {
+        size_t bytes = 0;
+        size_t count = 0;
+        quint64 decodes = 0;
+    };
+    CacheState cacheState() const;
+    // Caps the cache (bytes of samples); what no longer fits goes at once.
+    void setCacheCap(size_t bytes);
+
+    // How the output device is driven; the benchmark compares settings with it.
+    struct Tuning
+    {
+        // Frames per device buffer (SDL's samples); with PulseAudio this is also the stream's
+        // target length, so it bounds how much is queued ahead of a new cue.
+        int deviceFrames = 512;
+        // How long the device stays open after the last cue, so that the next press finds
+        // it running. Never with SDL's file-writing drivers, which would write at full speed.
+        int lingerMs = 0;
+        // The sound server's buffer for the stream, in ms (PulseAudio's target length); 0
+        // leaves it to SDL, which asks for one device buffer. SDL refills only once a whole
+        // device buffer is free, so a target of one buffer runs dry whenever a refill is a
+        // little late; a longer target keeps the rest queued. A PULSE_LATENCY_MSEC set by the
+        // user wins.
+        int serverTargetMs = 0;
+    };
+    // The buffer size applies from the next device open on, the linger from the next release.
+    static void setTuning(const Tuning& tuning);
+    static Tuning tuning();
+
+    // Called from the device callback with its start time (steady clock, nanoseconds), the
+    // number of frames it fills, the frame at which a cue's first sample went out in it (-1
+    // when none did) and whether it carries any sound. For measurements only.
+    using MixObserver = void (*)(qint64 startNs, int frames, int cueStartFrame, bool sounding);
+    static void setMixObserver(MixObserver observer);
+
+    // Frames over which a sound cut short (Stop, a player going away) fades out.
+    static constexpr int kFadeFrames = 144;
+
+private:
+    struct Cue
+    {
+        enum State
+        {
+            Pending,
+            Ready,
+            Cancelled
+        };
+        quint64 serial = 0;
+        State state = Pending;
+        CSoundCache::Sound pcm;
+        size_t pos = 0;
+    };
+    struct Channel
+    {
+        QObject* receiver = nullptr;
+        const char* onDrained = nullptr;
+        std::deque<std::shared_ptr<Cue>> queue;
+        quint64 lastSerial = 0;
+        quint64 finished = 0;
+        quint64 notified = 0;
+    };
+    struct Job
+    {
+        std::shared_ptr<Cue> cue;
+        QString path;
+    };
+    // The rest of a cue that was cut short, fading out.
+    struct Tail
+    {
+        std::shared_ptr<Cue> cue;
+        int left = 0;
+    };
+
+    CAudioEngine();
+    void run();
+    void housekeeping(std::unique_lock<std::mutex>& lock);
+    bool openDevice(std::unique_lock<std::mutex>& lock);
+    void closeDevice(std::unique_lock<std::mutex>& lock);
+    bool allChannelsEmpty() const;
+    void fadeOutHead(Channel& channel);
+    void mix(int16_t* out, int frames);
+    static void deviceCallback(void* userdata, uint8_t* stream, int len);
+
+    bool m_available = false;
+    mutable std::mutex m_mutex;
+    std::condition_variable m_wakeWorker;
+    std::map<int, Channel> m_channels;
+    int m_nextChannel = 1;
+    std::deque<Job> m_jobs;
+    std::vector<Tail> m_tails;
+    std::optional<std::chrono::steady_clock::time_point> m_closeAt;
+    bool m_keepable = false;   // the device now open may be kept open while idle
+    bool m_awaitDrain = false; // close once the last sound has played out
+    int m_silentFrames = 0;    // output since the last sound
+    int m_drainFrames = 0;
+    uint32_t m_device = 0;
+    bool m_closing = false; // the callback must leave the channels alone
+    bool m_closeWanted = false;
+    bool m_wake = false;
+    bool m_quit = false;
+    // Used on the worker only, but for cacheState and setCacheCap under m_cacheMutex.
+    mutable std::mutex m_cacheMutex;
+    CSoundCache m_cache;
+    std::thread m_worker;
+};
