@@ -2,33 +2,60 @@
 
 #include "settings/MyPropertyPage.h"
 
-// Base of the pages that record a fixed list of items (letters, numbers, colours, shapes, the
-// words of the sums). The page shows the current item in its label, steps through the list
-// with the spinner and records <data folder>/<folder>/<item>.wav, the file the play modes
-// speak. A page gives its list's length and folder here and keeps its own current value: it
-// names the item for an index and stores that index in its own member.
+#include <QStringList>
+#include <memory>
+
+namespace Ui {
+class RecordItemsPage;
+}
+
+// A page that records a fixed list of items: the letters, the numbers, the colours, the shapes
+// or the words of the sums. The page shows the current item in its label, steps through the
+// list with the spinner and records <data folder>/<folder>/<item>.wav, the file the play modes
+// speak. What a page records comes from its data, never from its (translated) caption.
 class CRecordItemsPropPg : public CMyPropertyPage
 {
     Q_OBJECT
 public:
-    // caption is also the sound folder's name; itemLabelId is the label showing the item.
-    CRecordItemsPropPg(const QString& caption, int itemCount, int itemLabelId,
-                       QWidget* parent = nullptr);
+    struct PageData
+    {
+        // The tab's caption before translation.
+        QString caption;
+        // The sound folder under the data folder.
+        QString folder;
+        // The items' names, as their files are named and the play modes speak them.
+        QStringList items;
+        // The control id of the label that shows the item.
+        int itemLabelId = 1023;
+        // Width kept for the "Recording sound for:" prompt.
+        int promptWidth = 100;
+        // The page has the hidden Stop button (the Colors page).
+        bool stopButton = false;
+    };
+    // The five pages: A..Z; 1..10; Red..Black; Circle..Trapezoid; plus, minus, equals.
+    static PageData letters();
+    static PageData numbers();
+    static PageData colors();
+    static PageData shapes();
+    static PageData math();
+
+    explicit CRecordItemsPropPg(const PageData& data, QWidget* parent = nullptr);
+    ~CRecordItemsPropPg() override;
 
     bool OnInitDialog() override;
     bool DoDataExchange(bool bSaveAndValidate) override;
     void SetCurrentItem(int index) override;
     int GetItemCount() override;
     QString GetItemSoundPath() override;
+    QString GetItemName() override;
 
+    QString folder() const { return m_data.folder; }
+    // The current item's index.
+    int m_nItem = 0;
     // The text last shown in the label.
     QString m_strItem;
 
-protected:
-    // Makes item index (0..GetItemCount()-1) the page's current item.
-    virtual void setItemIndex(int index) = 0;
-
 private:
-    int m_nItemCount;
-    int m_nItemLabelId;
+    const PageData m_data;
+    std::unique_ptr<Ui::RecordItemsPage> ui;
 };

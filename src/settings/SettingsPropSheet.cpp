@@ -2,11 +2,7 @@
 
 #include "base/Language.h"
 #include "settings/GeneralPropPg.h"
-#include "settings/RecordColorsPropPg.h"
-#include "settings/RecordLettersPropPg.h"
-#include "settings/RecordMathPropPg.h"
-#include "settings/RecordNumbersPropPg.h"
-#include "settings/RecordShapesPropPg.h"
+#include "settings/RecordItemsPropPg.h"
 #include "settings/SettingsLauncher.h"
 #include "settings/WordsPropPg.h"
 
@@ -42,12 +38,12 @@ CSettingsPropSheet::CSettingsPropSheet(const QString& caption, QWidget* parent, 
 
     const SettingsContext& context = CSettingsLauncher::GetInstance()->context();
     AddPage(m_pGeneralPage = new CGeneralPropPg);
-    AddPage(m_pLettersPage = new CRecordLettersPropPg);
-    AddPage(m_pNumbersPage = new CRecordNumbersPropPg);
-    AddPage(m_pColorsPage = new CRecordColorsPropPg);
-    AddPage(m_pShapesPage = new CRecordShapesPropPg);
+    AddPage(m_pLettersPage = new CRecordItemsPropPg(CRecordItemsPropPg::letters()));
+    AddPage(m_pNumbersPage = new CRecordItemsPropPg(CRecordItemsPropPg::numbers()));
+    AddPage(m_pColorsPage = new CRecordItemsPropPg(CRecordItemsPropPg::colors()));
+    AddPage(m_pShapesPage = new CRecordItemsPropPg(CRecordItemsPropPg::shapes()));
     AddPage(m_pWordsPage = new CWordsPropPg(context.words, QStringLiteral("Words")));
-    AddPage(m_pMathPage = new CRecordMathPropPg);
+    AddPage(m_pMathPage = new CRecordItemsPropPg(CRecordItemsPropPg::math()));
     AddPage(m_pBirdPage = new CWordsPropPg(context.birdWords, QStringLiteral("Bird")));
 
     connect(m_tabs, &QTabWidget::currentChanged, this, &CSettingsPropSheet::onCurrentChanged);

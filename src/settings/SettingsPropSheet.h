@@ -5,12 +5,8 @@
 
 class CMyPropertyPage;
 class CGeneralPropPg;
-class CRecordColorsPropPg;
-class CRecordShapesPropPg;
-class CRecordNumbersPropPg;
-class CRecordLettersPropPg;
+class CRecordItemsPropPg;
 class CWordsPropPg;
-class CRecordMathPropPg;
 class QAbstractButton;
 class QDialogButtonBox;
 class QTabWidget;
@@ -53,12 +49,12 @@ public:
     void reject() override;
 
     CGeneralPropPg* m_pGeneralPage = nullptr;
-    CRecordColorsPropPg* m_pColorsPage = nullptr;
-    CRecordShapesPropPg* m_pShapesPage = nullptr;
-    CRecordNumbersPropPg* m_pNumbersPage = nullptr;
-    CRecordLettersPropPg* m_pLettersPage = nullptr;
+    CRecordItemsPropPg* m_pColorsPage = nullptr;
+    CRecordItemsPropPg* m_pShapesPage = nullptr;
+    CRecordItemsPropPg* m_pNumbersPage = nullptr;
+    CRecordItemsPropPg* m_pLettersPage = nullptr;
     CWordsPropPg* m_pWordsPage = nullptr;
-    CRecordMathPropPg* m_pMathPage = nullptr;
+    CRecordItemsPropPg* m_pMathPage = nullptr;
     CWordsPropPg* m_pBirdPage = nullptr;
 
 private:

@@ -4,7 +4,7 @@
 #include "settings/GeneralPropPg.h"
 #include "settings/ModalHelper.h"
 #include "settings/MyFontDlg.h"
-#include "settings/RecordColorsPropPg.h"
+#include "settings/RecordItemsPropPg.h"
 #include "settings/SettingsPropSheet.h"
 #include "settings/WordsPropPg.h"
 #include "wordlist/WordList.h"

@@ -6,7 +6,7 @@
 #include "lock/KeyHook.h"
 #include "settings/GeneralPropPg.h"
 #include "settings/ModalHelper.h"
-#include "settings/RecordColorsPropPg.h"
+#include "settings/RecordItemsPropPg.h"
 #include "settings/SettingsPropSheet.h"
 
 #include <QAbstractButton>
@@ -86,7 +86,7 @@ private Q_SLOTS:
                 return;
             }
             sheet->SetActivePage(3);
-            CRecordColorsPropPg* page = sheet->m_pColorsPage;
+            CRecordItemsPropPg* page = sheet->m_pColorsPage;
             label = page->control<QLabel>(1021)->text();
             pagePath = page->GetItemSoundPath();
             QWidget* record = page->control<QWidget>(1009);

@@ -1,11 +1,7 @@
 #include "activities/Activity.h"
 #include "base/Vocabulary.h"
 #include "common/TestApp.h"
-#include "settings/RecordColorsPropPg.h"
-#include "settings/RecordLettersPropPg.h"
-#include "settings/RecordMathPropPg.h"
-#include "settings/RecordNumbersPropPg.h"
-#include "settings/RecordShapesPropPg.h"
+#include "settings/RecordItemsPropPg.h"
 #include "settings/SettingsPropSheet.h"
 #include "widgets/QPictureButton.h"
 #include "widgets/SpinButton.h"
@@ -35,15 +31,15 @@ std::unique_ptr<CMyPropertyPage> makePage(int kind)
 {
     switch (kind) {
     case Letters:
-        return std::make_unique<CRecordLettersPropPg>();
+        return std::make_unique<CRecordItemsPropPg>(CRecordItemsPropPg::letters());
     case Numbers:
-        return std::make_unique<CRecordNumbersPropPg>();
+        return std::make_unique<CRecordItemsPropPg>(CRecordItemsPropPg::numbers());
     case Colors:
-        return std::make_unique<CRecordColorsPropPg>();
+        return std::make_unique<CRecordItemsPropPg>(CRecordItemsPropPg::colors());
     case Shapes:
-        return std::make_unique<CRecordShapesPropPg>();
+        return std::make_unique<CRecordItemsPropPg>(CRecordItemsPropPg::shapes());
     default:
-        return std::make_unique<CRecordMathPropPg>();
+        return std::make_unique<CRecordItemsPropPg>(CRecordItemsPropPg::math());
     }
 }
 
@@ -200,6 +196,21 @@ private Q_SLOTS:
         QCOMPARE(spin->pos(), items.size() - 1);
     }
 
+    // A page records into the folder its data names, whatever its caption says (a caption
+    // shown in another language moves no recording).
+    void folderComesFromThePageData()
+    {
+        CRecordItemsPropPg::PageData data = CRecordItemsPropPg::colors();
+        data.caption = QStringLiteral("Farben");
+        CRecordItemsPropPg page(data);
+        page.ensureInitialized();
+        QCOMPARE(page.caption(), QStringLiteral("Farben"));
+        QCOMPARE(page.folder(), QStringLiteral("Colors"));
+        QCOMPARE(page.GetItemSoundPath(), TestApp::programFolder() + "/Colors/Red.wav");
+        page.control<CSpinButton>(1019)->step(4);
+        QCOMPARE(page.GetItemSoundPath(), TestApp::programFolder() + "/Colors/Blue.wav");
+    }
+
     void wrapIndex_data()
     {
         QTest::addColumn<int>("pos");
@@ -245,7 +256,7 @@ private Q_SLOTS:
 
     void playFollowsTheFile()
     {
-        CRecordNumbersPropPg page;
+        CRecordItemsPropPg page(CRecordItemsPropPg::numbers());
         page.ensureInitialized();
         auto* play = page.control<QPictureButton>(1007);
         auto* record = page.control<QPictureButton>(1009);
@@ -277,7 +288,7 @@ private Q_SLOTS:
 
     void missingFolderLeavesPlayOff()
     {
-        CRecordMathPropPg page;
+        CRecordItemsPropPg page(CRecordItemsPropPg::math());
         page.ensureInitialized();
         const QString folder = TestApp::programFolder() + QStringLiteral("/Math");
         QVERIFY(QDir(folder).removeRecursively());
@@ -294,7 +305,7 @@ private Q_SLOTS:
     // end of the recording arrives as event 3246.
     void recordCycle()
     {
-        CRecordColorsPropPg page;
+        CRecordItemsPropPg page(CRecordItemsPropPg::colors());
         page.show();
         page.ensureInitialized();
         page.control<CSpinButton>(1019)->step(1); // Orange
@@ -343,7 +354,7 @@ private Q_SLOTS:
     void movingOnThrowsTheTakeAway()
     {
         qputenv("SDL_DISKAUDIODELAY", "40");
-        CRecordColorsPropPg page;
+        CRecordItemsPropPg page(CRecordItemsPropPg::colors());
         page.show();
         page.ensureInitialized();
         page.control<CSpinButton>(1019)->step(1); // Orange
@@ -432,7 +443,7 @@ private Q_SLOTS:
         const QString silent = TestApp::programFolder() + QStringLiteral("/mic-silent.raw");
         QVERIFY(TestApp::writeFile(silent, QByteArray(4 * 44100, '\0')));
         qputenv("SDL_DISKAUDIOFILEIN", QFile::encodeName(silent));
-        CRecordNumbersPropPg page;
+        CRecordItemsPropPg page(CRecordItemsPropPg::numbers());
         page.show();
         page.ensureInitialized();
         const QString path = page.GetItemSoundPath();
@@ -458,7 +469,7 @@ private Q_SLOTS:
         const QString folder = TestApp::programFolder() + QStringLiteral("/Letters");
         QVERIFY(QDir(folder).removeRecursively());
         QVERIFY(TestApp::writeFile(folder, "not a folder"));
-        CRecordLettersPropPg page;
+        CRecordItemsPropPg page(CRecordItemsPropPg::letters());
         page.show();
         page.ensureInitialized();
         page.OnRecord();
@@ -477,7 +488,7 @@ private Q_SLOTS:
 
     void strayRecordEndIsIgnored()
     {
-        CRecordShapesPropPg page;
+        CRecordItemsPropPg page(CRecordItemsPropPg::shapes());
         page.show();
         page.ensureInitialized();
         QCoreApplication::postEvent(&page, new RecordDoneEvent(false, QStringLiteral("late")));

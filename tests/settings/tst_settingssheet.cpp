@@ -3,11 +3,7 @@
 #include "settings/GeneralPropPg.h"
 #include "settings/ModalHelper.h"
 #include "settings/MyFontDlg.h"
-#include "settings/RecordColorsPropPg.h"
-#include "settings/RecordLettersPropPg.h"
-#include "settings/RecordMathPropPg.h"
-#include "settings/RecordNumbersPropPg.h"
-#include "settings/RecordShapesPropPg.h"
+#include "settings/RecordItemsPropPg.h"
 #include "settings/SettingsLauncher.h"
 #include "settings/SettingsPropSheet.h"
 #include "settings/WordsPropPg.h"
@@ -90,12 +86,20 @@ private Q_SLOTS:
         for (int i = 0; i < expected.size(); ++i)
             QCOMPARE(sheet.tabWidget()->tabText(i), expected.at(i));
         QCOMPARE(sheet.GetPage(0), static_cast<CMyPropertyPage*>(sheet.m_pGeneralPage));
-        QVERIFY(qobject_cast<CRecordLettersPropPg*>(sheet.GetPage(1)));
-        QVERIFY(qobject_cast<CRecordNumbersPropPg*>(sheet.GetPage(2)));
-        QVERIFY(qobject_cast<CRecordColorsPropPg*>(sheet.GetPage(3)));
-        QVERIFY(qobject_cast<CRecordShapesPropPg*>(sheet.GetPage(4)));
+        // The recording pages, each on the folder the play modes speak from.
+        const QList<QPair<int, QString>> recordPages = {
+            {1, "Letters"}, {2, "Numbers"}, {3, "Colors"}, {4, "Shapes"}, {6, "Math"}};
+        for (const auto& [index, folder] : recordPages) {
+            auto* page = qobject_cast<CRecordItemsPropPg*>(sheet.GetPage(index));
+            QVERIFY(page);
+            QCOMPARE(page->folder(), folder);
+        }
+        QCOMPARE(sheet.GetPage(1), static_cast<CMyPropertyPage*>(sheet.m_pLettersPage));
+        QCOMPARE(sheet.GetPage(2), static_cast<CMyPropertyPage*>(sheet.m_pNumbersPage));
+        QCOMPARE(sheet.GetPage(3), static_cast<CMyPropertyPage*>(sheet.m_pColorsPage));
+        QCOMPARE(sheet.GetPage(4), static_cast<CMyPropertyPage*>(sheet.m_pShapesPage));
         QCOMPARE(sheet.GetPage(5), static_cast<CMyPropertyPage*>(sheet.m_pWordsPage));
-        QVERIFY(qobject_cast<CRecordMathPropPg*>(sheet.GetPage(6)));
+        QCOMPARE(sheet.GetPage(6), static_cast<CMyPropertyPage*>(sheet.m_pMathPage));
         QCOMPARE(sheet.GetPage(7), static_cast<CMyPropertyPage*>(sheet.m_pBirdPage));
         // It opens on General; the other pages are set up when first shown.
         QCOMPARE(sheet.GetActiveIndex(), 0);
@@ -117,7 +121,7 @@ private Q_SLOTS:
                 pages << sheet.GetPage(i);
             sheet.SetActivePage(1);
             sheet.GetPage(1)->control<CSpinButton>(1019)->step(3);
-            QCOMPARE(sheet.m_pLettersPage->m_chLetter, QChar('D'));
+            QCOMPARE(sheet.m_pLettersPage->GetItemName(), QStringLiteral("D"));
             sheet.reject();
         }
         for (const auto& p : pages)
@@ -125,7 +129,7 @@ private Q_SLOTS:
         // A new sheet starts every page over.
         CSettingsPropSheet sheet(QStringLiteral("Settings"));
         sheet.SetActivePage(1);
-        QCOMPARE(sheet.m_pLettersPage->m_chLetter, QChar('A'));
+        QCOMPARE(sheet.m_pLettersPage->GetItemName(), QStringLiteral("A"));
         QCOMPARE(sheet.m_pLettersPage->control<QLabel>(1023)->text(), QStringLiteral("A"));
     }
 
