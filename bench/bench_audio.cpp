@@ -308,8 +308,8 @@ std::vector<double> measureFloor(const char* server, MonitorRecorder& rec, int c
     attr.prebuf = clickFrames * 4;
     attr.minreq = uint32_t(-1);
     int error = 0;
-    pa_simple* pa = pa_simple_new(server, "bench", PA_STREAM_PLAYBACK, "bench", "floor", &format,
-                                  nullptr, &attr, &error);
+    pa_simple* pa = pa_simple_new(server, "bench", PA_STREAM_PLAYBACK, PrivatePulseServer::kSink,
+                                  "floor", &format, nullptr, &attr, &error);
     if (!pa) {
         fprintf(stderr, "floor stream: %s\n", pa_strerror(error));
         return out;

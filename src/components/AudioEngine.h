@@ -19,33 +19,40 @@
 // The one output path of the process. Every player owns a channel here; the engine finds the
 // files handed to a channel (case-insensitively, CAudioManager::resolvePath) and decodes them
 // on its own worker thread, keeping the decoded sounds in a cache (CSoundCache) for the next
-// press, mixes the channels into a single output device (48 kHz, stereo, signed 16-bit,
-// clamped) and tells a channel's owner, on the owner's thread, when the channel has played
-// everything it was given. The device starts as soon as the first cue of a burst is ready;
-// the cues behind it are decoded while it plays.
+// press, mixes the channels into a single output (48 kHz, stereo, signed 16-bit, clamped) and
+// tells a channel's owner, on the owner's thread, when the channel has played everything it
+// was given. The output starts as soon as the first cue of a burst is ready; the cues behind
+// it are decoded while it plays.
 //
-// The device is opened only while there is something to play and closed once every channel
+// The output is a PulseAudio stream of the engine's own (CPulseOutput) wherever SDL would play
+// through PulseAudio (SDL_AUDIODRIVER unset or "pulseaudio") and the server answers the
+// engine's connection; SDL's audio device everywhere else (its disk driver in the tests, other
+// sound systems, no server). Both only pull samples from the one mixer (mix()): fades, cue
+// order, drained notifications and when to close are the engine's, whichever plays.
+//
+// The output is opened only while there is something to play and closed once every channel
 // is empty and an owner has said so from the UI thread (releaseIfIdle), so cues handed over
-// back to back from one UI call never see the device close between them. It closes only once
-// the last sound has played out (closing a stream drops what the server still holds), and a
-// sound cut short by Stop or by its player going away fades out over 3 ms instead of ending
-// on a step.
+// back to back from one UI call never see it close between them. It closes only once the last
+// sound has played out (closing SDL's stream drops what the server still holds; the PulseAudio
+// stream is drained before it disconnects, behind a target's worth of silence), and a sound
+// cut short by Stop or by its player going away fades out over 3 ms instead of ending on a
+// step.
 //
-// Opening per burst rather than keeping one stream open is deliberate: SDL cannot drop the
-// silence a running stream has queued in the sound server, so a cue handed to an open stream
-// waits behind up to a buffer of it, while a stream opened for the cue starts with it; and an
-// idle program then costs nothing. bench_audio measures both (from the key, at the sink, kept
-// open: p50 13 ms above the server's floor; per burst: p50 2 ms). For the same reason the
-// device is not opened ahead of the cue when a key is accepted: it would be a kept-open
-// stream by the time the cue comes.
+// Opening per burst rather than keeping one stream open is deliberate: a running stream has
+// silence queued in the sound server, so a cue handed to it waits behind up to a server
+// target of it, while a stream opened for the cue starts with it; and an idle program then
+// costs nothing (no stream, a sleeping thread). For the same reason the output is not opened
+// ahead of the cue when a key is accepted: it would be a kept-open stream by the time the cue
+// comes.
 //
-// Two limits of SDL's PulseAudio output remain and bench_audio shows them. SDL writes a
-// buffer of silence if its thread runs before the open device is unpaused, which delays a
-// burst by up to one buffer (the p90 of about 11 ms at 512 frames). And it refills only once a
-// whole buffer is free with a server target of one buffer, so a refill that comes late on a
-// loaded machine runs the stream dry, heard as a short gap; smaller buffers make that more
-// frequent (256 frames: gaps in most presses), longer server targets (Tuning) make SDL write
-// that much silence at the open.
+// Why a PulseAudio stream of our own: SDL's PulseAudio driver asks for a server target of one
+// device buffer (512 frames, 10.7 ms) and refills only once a whole buffer is free, so a
+// refill that comes a little late on a loaded machine runs the stream dry, heard as a short
+// gap; and it writes a buffer of silence before the device is unpaused, which delays a burst
+// by up to a buffer. A longer target through SDL makes it write that much silence at the
+// open. The engine's stream is filled from the ready cue before it starts, so the first
+// sample is the cue's, and keeps a longer target (kPulseTargetMs) refilled in small pieces;
+// a longer target costs only a later Stop, never a later start.
 //
 // The engine lives as long as someone holds it: instance() hands out the shared one, creating
 // it (and initialising SDL's audio subsystem) when none exists.

@@ -29,7 +29,10 @@ bool PrivatePulseServer::start(const QString& folder)
         QStringLiteral("pulseaudio"),
         {"-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no", "--no-cpu-limit",
          "--disable-shm=yes", "--log-level=error", "-L",
-         "module-null-sink sink_name=null rate=48000 channels=2 format=s16le norewinds=1", "-L",
+         QStringLiteral("module-null-sink sink_name=%1 rate=48000 channels=2 format=s16le "
+                        "norewinds=1")
+             .arg(QLatin1String(kSink)),
+         "-L",
          QStringLiteral("module-native-protocol-unix socket=%1 auth-anonymous=1").arg(socket)});
     if (!m_process.waitForStarted(5000)) {
         fprintf(stderr, "pulseaudio did not start (Debian package pulseaudio)\n");

@@ -20,7 +20,8 @@ public:
     // exists. False, with a message on stderr, when it did not come up.
     bool start(const QString& folder);
     void stop();
-    // The null sink's monitor, the source to record what the server played.
+    // The null sink, and its monitor: the source to record what the server played.
+    static constexpr const char* kSink = "null";
     static constexpr const char* kMonitor = "null.monitor";
     // The libpulse server string ("unix:<socket>"), for PULSE_SERVER.
     QByteArray serverName() const { return m_serverName; }

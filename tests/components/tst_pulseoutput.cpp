@@ -102,6 +102,57 @@ class TestPulseOutput : public QObject
 {
     Q_OBJECT
 
+    // Plays a burst and checks it at the monitor; what went wrong, or nothing.
+    static QString playBurst(const QStringList& paths, const std::vector<Samples>& sounds,
+                             int stallEvery, int stallMs)
+    {
+        const std::shared_ptr<CAudioEngine> engine = CAudioEngine::instance();
+        if (!QTest::qWaitFor([&] { return !engine->isOutputOpen(); }, 20000))
+            return QStringLiteral("the output was still open before the burst");
+        g_mixes = 0;
+        g_stallMs = stallMs;
+        g_stallEvery = stallEvery;
+        CAudioEngine::setMixObserver(&stallingObserver);
+        const qint64 from = g_monitor->frames();
+        {
+            CAudioManager player;
+            QSignalSpy drained(&player, &CAudioManager::queueDrained);
+            for (const QString& path : paths)
+                player.Play(path);
+            if (!drained.wait(20000))
+                return QStringLiteral("the player never heard that the burst was over");
+            if (drained.count() != 1 || player.isPlaying())
+                return QStringLiteral("told %1 times that the burst was over").arg(drained.count());
+            if (!QTest::qWaitFor([&] { return !engine->isOutputOpen(); }, 20000))
+                return QStringLiteral("the output stayed open after the burst");
+        }
+        CAudioEngine::setMixObserver(nullptr);
+        g_stallEvery = 0;
+        if (stallEvery > 0 && g_mixes < stallEvery)
+            return QStringLiteral("the output's thread was never held up");
+        // What the server played has reached the recording.
+        const qint64 until = g_monitor->frames() + kRate / 5;
+        if (!QTest::qWaitFor([&] { return g_monitor->frames() >= until; }, 10000))
+            return QStringLiteral("the monitor stopped recording");
+
+        const Samples rec = g_monitor->slice(from, g_monitor->frames());
+        size_t next = 0;
+        for (size_t i = 0; i < sounds.size(); ++i) {
+            const qint64 at = findWhole(rec, next, sounds[i]);
+            if (at < 0)
+                return QStringLiteral("word %1 was not heard whole: %2")
+                    .arg(i)
+                    .arg(describeMismatch(rec, next, sounds[i]));
+            next = size_t(at) + sounds[i].size();
+        }
+        // Nothing but silence after the last word: no repeated or stray samples.
+        for (size_t i = next; i < rec.size(); ++i) {
+            if (rec[i] != 0)
+                return QStringLiteral("sound %1 frames after the burst").arg(i - next);
+        }
+        return QString();
+    }
+
 private Q_SLOTS:
     void initTestCase()
     {
@@ -109,9 +160,20 @@ private Q_SLOTS:
                  "the engine should play through its own PulseAudio output here");
     }
 
-    // Every cue of a burst is heard whole, in order, with nothing between its samples, even
-    // when refills come late; the player hears that the burst is over, and the stream closes
-    // once the last sound has been played out, not before.
+    void cleanup()
+    {
+        CAudioEngine::setMixObserver(nullptr);
+        g_stallEvery = 0;
+        CAudioEngine::setTuning(CAudioEngine::Tuning{});
+    }
+
+    // Every cue of a burst is heard whole, in order, with nothing between its samples; the
+    // player hears that the burst is over, and the stream closes once the last sound has been
+    // played out, not before. With the engine's own target, refills that come late by a few
+    // milliseconds leave no gap either. Those rows hold up the output's thread on purpose; on
+    // a machine that is busy besides, a try may meet a longer delay than the target covers,
+    // so they have three tries (a target too short fails all three). The others use a roomy
+    // target, so that only a fault of the output can fail them.
     void burstPlaysWholeAndInOrder_data()
     {
         QTest::addColumn<int>("cues");
@@ -126,9 +188,6 @@ private Q_SLOTS:
         QFETCH(int, cues);
         QFETCH(int, stallEvery);
         QFETCH(int, stallMs);
-        const std::shared_ptr<CAudioEngine> engine = CAudioEngine::instance();
-        QTRY_VERIFY_WITH_TIMEOUT(!engine->isOutputOpen(), 20000);
-
         std::vector<Samples> sounds;
         QStringList paths;
         for (int i = 0; i < cues; ++i) {
@@ -136,41 +195,19 @@ private Q_SLOTS:
             paths << TestApp::programFolder() + QStringLiteral("/burst%1.wav").arg(i);
             QVERIFY(writeMono48k(paths.last(), sounds.back()));
         }
+        CAudioEngine::Tuning tuning;
+        if (stallEvery == 0)
+            tuning.serverTargetMs = 250;
+        CAudioEngine::setTuning(tuning);
 
-        g_mixes = 0;
-        g_stallMs = stallMs;
-        g_stallEvery = stallEvery;
-        CAudioEngine::setMixObserver(&stallingObserver);
-        const qint64 from = g_monitor->frames();
-        {
-            CAudioManager player;
-            QSignalSpy drained(&player, &CAudioManager::queueDrained);
-            for (const QString& path : paths)
-                player.Play(path);
-            QVERIFY(drained.wait(20000));
-            QCOMPARE(drained.count(), 1);
-            QVERIFY(!player.isPlaying());
-            QTRY_VERIFY_WITH_TIMEOUT(!engine->isOutputOpen(), 20000);
+        QString fault;
+        for (int attempt = 0; attempt < (stallEvery > 0 ? 3 : 1); ++attempt) {
+            fault = playBurst(paths, sounds, stallEvery, stallMs);
+            if (fault.isEmpty())
+                break;
+            qInfo("try %d: %s", attempt + 1, qPrintable(fault));
         }
-        CAudioEngine::setMixObserver(nullptr);
-        g_stallEvery = 0;
-        if (stallEvery > 0)
-            QVERIFY2(g_mixes >= stallEvery, "the output's thread was never held up");
-        waitForMonitor();
-
-        const Samples rec = g_monitor->slice(from, g_monitor->frames());
-        size_t next = 0;
-        for (int i = 0; i < cues; ++i) {
-            const qint64 at = findWhole(rec, next, sounds[size_t(i)]);
-            QVERIFY2(at >= 0, qPrintable(QStringLiteral("word %1 was not heard whole: %2")
-                                             .arg(i)
-                                             .arg(describeMismatch(rec, next, sounds[size_t(i)]))));
-            next = size_t(at) + sounds[size_t(i)].size();
-        }
-        // Nothing but silence after the last word: no repeated or stray samples.
-        for (size_t i = next; i < rec.size(); ++i)
-            QVERIFY2(rec[i] == 0,
-                     qPrintable(QStringLiteral("sound %1 frames after the burst").arg(i - next)));
+        QVERIFY2(fault.isEmpty(), qPrintable(fault));
     }
 
     // A word stopped half-way fades out over a few milliseconds instead of ending on a step,
@@ -179,6 +216,10 @@ private Q_SLOTS:
     {
         const std::shared_ptr<CAudioEngine> engine = CAudioEngine::instance();
         QTRY_VERIFY_WITH_TIMEOUT(!engine->isOutputOpen(), 20000);
+        // Roomy, so that only the Stop can put a step into the word.
+        CAudioEngine::Tuning tuning;
+        tuning.serverTargetMs = 250;
+        CAudioEngine::setTuning(tuning);
         constexpr int16_t kLevel = 8000;
         const Samples word(size_t(2 * kRate), kLevel);
         const QString path = TestApp::programFolder() + QStringLiteral("/long.wav");
