@@ -597,6 +597,7 @@ int main(int argc, char** argv)
             std::lock_guard<std::mutex> lock(g_log.mutex);
             g_log.late = 0;
         }
+        const int underflowsBefore = engine->outputUnderflows();
         for (int i = 0; i < presses; ++i) {
             // A child's pace: the view takes the next press once the words are over.
             pump(150 + int(rng->bounded(450)));
@@ -650,6 +651,7 @@ int main(int argc, char** argv)
             std::lock_guard<std::mutex> lock(g_log.mutex);
             late = g_log.late;
         }
+        const int underflows = engine->outputUnderflows() - underflowsBefore;
 
         // Words stopped half-way: the sound is cut and the stream closes behind it.
         const QString longWord = programFolder + QStringLiteral("/Colors/Red.wav");
@@ -701,8 +703,9 @@ int main(int argc, char** argv)
         printSpread("view's key handler to Play", fig.viewToPlay);
         printSpread("Play to first sample at the monitor", fig.playToSample);
         printSpread("Play to the callback carrying it", fig.playToCallback);
-        printf("  silent gaps inside a press's sound: %d in %d presses; late callbacks: %d\n",
-               fig.gaps, fig.pressesWithGaps, late);
+        printf("  silent gaps inside a press's sound: %d in %d presses; late callbacks: %d; "
+               "the engine's stream ran dry %d times\n",
+               fig.gaps, fig.pressesWithGaps, late, underflows);
         printf("  clicks at start / inside / at end: %d / %d / %d; words stopped half-way "
                "with a click: %d of %d\n",
                fig.startClicks, fig.innerClicks, fig.endClicks, stopClicks, stopped);

@@ -22,8 +22,6 @@ qint64 steadyNs()
         .count();
 }
 
-// SDL's drivers that write a file or nothing at all run as fast as they are fed: a device of
-// theirs must never be kept open waiting.
 // The server target asked of SDL's PulseAudio driver, which reads it from the environment
 // when the stream connects, inside the open. The environment is touched only when a target
 // is asked for (the benchmark's settings), never by default, and never when the user set one.
@@ -41,6 +39,8 @@ void setSdlServerTarget(int ms)
     }
 }
 
+// SDL's drivers that write a file or nothing at all run as fast as they are fed: a device of
+// theirs must never be kept open waiting.
 bool drivesRealDevice()
 {
     const char* driver = SDL_GetCurrentAudioDriver();

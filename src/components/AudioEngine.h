@@ -132,12 +132,17 @@ public:
 
     // Frames over which a sound cut short (Stop, a player going away) fades out.
     static constexpr int kFadeFrames = 144;
-    // The PulseAudio output's latency and refill size. The target rides out a refill that is
-    // late by up to the target less a refill; bench_audio measured gaps at 20 ms on a loaded
-    // two-core machine and none at 40 ms.
-    static constexpr int kPulseTargetMs = 40;
+    // The PulseAudio output's whole latency and refill size. The server gives about half the
+    // target to the device and keeps the rest queued in the stream, so a refill may come that
+    // much late before the stream runs dry. It costs no time at the start (the stream starts
+    // with the cue), only a later Stop. On a loaded two-core machine bench_audio heard gaps
+    // at 40 and 60 ms and none at 80 ms.
+    static constexpr int kPulseTargetMs = 80;
     static constexpr int kPulseRefillMs = 5;
 
+    // Times the PulseAudio output's streams have run dry (0 with SDL's device). For
+    // measurements.
+    int outputUnderflows() const { return m_pulse ? m_pulse->underflows() : 0; }
     // True while the PulseAudio output is used (SDL's driver is pulseaudio and the server
     // answered our own connection); the SDL device otherwise.
     bool usesPulseOutput() const { return m_pulse != nullptr; }

@@ -132,7 +132,6 @@ bool CPulseOutput::open(int targetMs, int refillMs)
     m_started = false;
     m_draining = false;
     m_failed = false;
-    m_underflows = 0;
     pa_stream_set_state_callback(m_stream, &CPulseOutput::streamStateChanged, this);
     pa_stream_set_write_callback(m_stream, &CPulseOutput::streamWritable, this);
     pa_stream_set_underflow_callback(m_stream, &CPulseOutput::streamUnderflow, this);
@@ -309,7 +308,10 @@ void CPulseOutput::streamWritable(pa_stream*, size_t bytes, void* self)
 
 void CPulseOutput::streamUnderflow(pa_stream*, void* self)
 {
-    ++static_cast<CPulseOutput*>(self)->m_underflows;
+    // A stream that is being drained runs empty on purpose.
+    auto* out = static_cast<CPulseOutput*>(self);
+    if (!out->m_draining)
+        ++out->m_underflows;
 }
 
 void CPulseOutput::drainDone(pa_stream*, int, void* self)

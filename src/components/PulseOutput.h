@@ -55,8 +55,8 @@ public:
         int prebufFrames = 0;
     };
     Buffering buffering() const;
-    // Times the stream has run dry since it opened (the server played silence for want of
-    // samples).
+    // Times a stream of this output has run dry (the server played silence for want of
+    // samples), counted over every stream it opened.
     int underflows() const;
 
 private:

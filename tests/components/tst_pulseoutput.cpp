@@ -181,7 +181,7 @@ private Q_SLOTS:
         QTest::addColumn<int>("stallMs");
         QTest::newRow("one word") << 1 << 0 << 0;
         QTest::newRow("three words") << 3 << 0 << 0;
-        QTest::newRow("three words, late refills") << 3 << 3 << 8;
+        QTest::newRow("three words, late refills") << 3 << 3 << 12;
     }
     void burstPlaysWholeAndInOrder()
     {
