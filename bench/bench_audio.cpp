@@ -522,7 +522,7 @@ int main(int argc, char** argv)
     if (!server.start(dir.path()))
         return 1;
     const QByteArray serverName = server.serverName();
-    qputenv("PULSE_SERVER", serverName);
+    server.useFromThisProcess();
 
     // The recorder's threads are the measurement's, not the program's.
     const QStringList threadsBefore = threadsOf(QStringLiteral("self"));

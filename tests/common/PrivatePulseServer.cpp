@@ -49,7 +49,14 @@ bool PrivatePulseServer::start(const QString& folder)
         return false;
     }
     m_serverName = "unix:" + QFile::encodeName(socket);
+    m_folder = folder;
     return true;
+}
+
+void PrivatePulseServer::useFromThisProcess() const
+{
+    qputenv("PULSE_SERVER", m_serverName);
+    qputenv("PULSE_COOKIE", QFile::encodeName(QDir(m_folder).filePath(QStringLiteral("cookie"))));
 }
 
 void PrivatePulseServer::stop()

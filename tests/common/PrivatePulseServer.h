@@ -20,6 +20,9 @@ public:
     // exists. False, with a message on stderr, when it did not come up.
     bool start(const QString& folder);
     void stop();
+    // Points this process's libpulse clients at the server (PULSE_SERVER), with their cookie
+    // file in the server's folder rather than the user's home.
+    void useFromThisProcess() const;
     // The null sink, and its monitor: the source to record what the server played.
     static constexpr const char* kSink = "null";
     static constexpr const char* kMonitor = "null.monitor";
@@ -32,4 +35,5 @@ public:
 private:
     QProcess m_process;
     QByteArray m_serverName;
+    QString m_folder;
 };

@@ -352,7 +352,7 @@ int main(int argc, char** argv)
     PrivatePulseServer server;
     if (!folder.isValid() || !server.start(folder.path()))
         return 1;
-    qputenv("PULSE_SERVER", server.serverName());
+    server.useFromThisProcess();
     qputenv("SDL_AUDIODRIVER", "pulseaudio");
     qunsetenv("PULSE_LATENCY_MSEC");
     MonitorRecorder monitor;
