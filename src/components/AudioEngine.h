@@ -135,8 +135,11 @@ public:
     // The PulseAudio output's whole latency and refill size. The server gives about half the
     // target to the device and keeps the rest queued in the stream, so a refill may come that
     // much late before the stream runs dry. It costs no time at the start (the stream starts
-    // with the cue), only a later Stop. On a loaded two-core machine bench_audio heard gaps
-    // at 40 and 60 ms and none at 80 ms.
+    // with the cue), only a later Stop. On the two-core development machine, busy with other
+    // builds and tests, bench_audio heard gaps in 5 of 200 presses at 40 ms (load average
+    // 5.4), in 2 of 200 at 80 ms (load 5.5) and none in 100 at 80 ms (load 1 to 4); SDL's
+    // output, in 22 of 200 (load 3 to 6). Stalls longer than the target, at loads of 7 and
+    // more, still run it dry.
     static constexpr int kPulseTargetMs = 80;
     static constexpr int kPulseRefillMs = 5;
 
