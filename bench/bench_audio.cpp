@@ -17,10 +17,14 @@
 //
 // Usage: bench_audio [--presses N] [--mode M] [--monitor-ms MS] [--designs frames:lingerMs,...]
 //   defaults: 200 presses; mode 0 (Shapes and Colors: two words a press; 4 is Addition: four
-//   words, then one); the engine's own setting. A design is frames:lingerMs[:targetMs]:
-//   frames 0 means the engine's default, lingerMs -1 keeps the device open for the whole run,
-//   targetMs is the server's buffer for the stream (0: SDL's). MS, 1 by default, is the
-//   monitor recording's fragment in ms, which also caps how far ahead the null sink renders.
+//   words, then one); the engine's own setting. A design is
+//   frames:lingerMs[:targetMs[:output[:refillMs]]]: frames 0 means the engine's default,
+//   lingerMs -1 keeps the output open for the whole run, targetMs is the server's latency for
+//   the stream (0: the output's own), output "sdl" plays through SDL's device instead of the
+//   engine's PulseAudio output, refillMs is that output's refill size (0: the engine's).
+//   "0:0:-1:sdl" is the engine as it was before it had its own PulseAudio output. MS, 1 by
+//   default, is the monitor recording's fragment in ms, which also caps how far ahead the
+//   null sink renders.
 // Needs pulseaudio, libpulse-simple, Xvfb (xvfb) and libxcb-xtest.
 
 #include "app/MainFrame.h"
@@ -28,12 +32,13 @@
 #include "app/PommelotView.h"
 #include "audio/AudioEngine.h"
 #include "audio/AudioManager.h"
+#include "common/MonitorRecorder.h"
+#include "common/PrivatePulseServer.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
-#include <QProcess>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QThread>
@@ -47,7 +52,6 @@
 #include <pulse/error.h>
 #include <pulse/simple.h>
 #include <sndfile.h>
-#include <sys/syscall.h>
 #include <thread>
 #include <time.h>
 #include <unistd.h>
@@ -103,114 +107,6 @@ bool writeWav(const QString& path, const std::vector<int16_t>& mono, int rate)
     sf_write_short(f, mono.data(), sf_count_t(mono.size()));
     return sf_close(f) == 0;
 }
-
-// Records the monitor continuously; each read of 1 ms is stamped with its arrival time.
-class MonitorRecorder
-{
-public:
-    bool start(const char* server, int fragmentMs)
-    {
-        pa_sample_spec format{PA_SAMPLE_S16LE, kRate, 2};
-        pa_buffer_attr attr{};
-        attr.maxlength = uint32_t(-1);
-        // The monitor's fragment size is also a latency request: the null sink renders no
-        // further ahead than its smallest request.
-        attr.fragsize = uint32_t(fragmentMs * 48 * 4);
-        int error = 0;
-        m_pa = pa_simple_new(server, "bench", PA_STREAM_RECORD, "bench.monitor", "monitor", &format,
-                             nullptr, &attr, &error);
-        if (!m_pa) {
-            fprintf(stderr, "monitor: %s\n", pa_strerror(error));
-            return false;
-        }
-        m_thread = std::thread([this] { run(); });
-        while (m_tid == 0)
-            std::this_thread::sleep_for(std::chrono::milliseconds(1));
-        return true;
-    }
-    void stop()
-    {
-        m_quit = true;
-        if (m_thread.joinable())
-            m_thread.join();
-        if (m_pa)
-            pa_simple_free(m_pa);
-        m_pa = nullptr;
-    }
-    pid_t tid() const { return m_tid; }
-    qint64 frames() const
-    {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        return qint64(m_left.size());
-    }
-    // The time of frame i: the earliest arrival of any read near it, less the frames that
-    // arrived after i in that read. The null sink's clock is the monotonic clock, so the
-    // two do not drift; the least delayed read sets the offset.
-    double frameTimeNs(qint64 i) const
-    {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        double best = 1e300;
-        const qint64 window = 3 * kRate;
-        auto lo = std::lower_bound(m_reads.begin(), m_reads.end(), i - window,
-                                   [](const Read& r, qint64 f) { return r.endFrame < f; });
-        for (auto it = lo; it != m_reads.end() && it->endFrame <= i + window; ++it)
-            best = std::min(best, double(it->arrivalNs) - double(it->endFrame) * 1e9 / kRate);
-        return best + double(i) * 1e9 / kRate;
-    }
-    qint64 frameAt(qint64 ns) const
-    {
-        // Two passes: the offset near the guessed frame.
-        qint64 guess;
-        {
-            std::lock_guard<std::mutex> lock(m_mutex);
-            if (m_reads.empty())
-                return 0;
-            const Read& last = m_reads.back();
-            guess = last.endFrame - (last.arrivalNs - ns) * kRate / 1000000000;
-        }
-        const double t0 = frameTimeNs(guess);
-        return guess + qint64(std::floor((double(ns) - t0) * kRate / 1e9));
-    }
-    std::vector<int16_t> slice(qint64 from, qint64 to) const
-    {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        from = std::clamp<qint64>(from, 0, qint64(m_left.size()));
-        to = std::clamp<qint64>(to, from, qint64(m_left.size()));
-        return std::vector<int16_t>(m_left.begin() + from, m_left.begin() + to);
-    }
-
-private:
-    struct Read
-    {
-        qint64 endFrame;
-        qint64 arrivalNs;
-    };
-    void run()
-    {
-        m_tid = pid_t(syscall(SYS_gettid));
-        int16_t buf[48 * 2];
-        while (!m_quit) {
-            int error = 0;
-            if (pa_simple_read(m_pa, buf, sizeof buf, &error) < 0) {
-                fprintf(stderr, "monitor read: %s\n", pa_strerror(error));
-                return;
-            }
-            const qint64 t = nowNs();
-            std::lock_guard<std::mutex> lock(m_mutex);
-            for (int i = 0; i < 48; ++i)
-                m_left.push_back(buf[i * 2]);
-            m_reads.push_back(Read{qint64(m_left.size()), t});
-        }
-    }
-
-    pa_simple* m_pa = nullptr;
-    std::thread m_thread;
-    std::atomic<bool> m_quit{false};
-    std::atomic<pid_t> m_tid{0};
-    mutable std::mutex m_mutex;
-    std::vector<int16_t> m_left;
-    std::vector<Read> m_reads;
-};
 
 // What the device callback reports.
 struct CallbackLog
@@ -357,7 +253,9 @@ struct Design
 {
     int frames = 0;    // 0: the engine's default setting
     int lingerMs = 0;  // -1: open for the whole run
-    int targetMs = -1; // the server's buffer for the stream; -1: the engine's default
+    int targetMs = -1; // the server's latency for the stream; -1: the engine's default
+    bool sdl = false;  // SDL's device even where the engine would use its PulseAudio output
+    int refillMs = 0;  // the PulseAudio output's refill size; 0: the engine's default
     CAudioEngine::Tuning tuning() const
     {
         CAudioEngine::Tuning t;
@@ -367,9 +265,11 @@ struct Design
         }
         if (targetMs >= 0)
             t.serverTargetMs = targetMs;
+        t.sdlOutput = sdl;
+        t.refillMs = refillMs;
         return t;
     }
-    QString name() const
+    QString name(bool pulseOutput) const
     {
         const CAudioEngine::Tuning t = tuning();
         QString s = frames <= 0 ? QStringLiteral("the engine's default setting: ") : QString();
@@ -379,7 +279,16 @@ struct Design
             s += QStringLiteral("opened per burst");
         else
             s += QStringLiteral("per burst, kept %1 ms").arg(t.lingerMs);
-        s += QStringLiteral(", %1-frame buffer, server target ").arg(t.deviceFrames);
+        if (pulseOutput && !sdl) {
+            s += QStringLiteral(", the engine's PulseAudio output, target %1 ms, refills of %2 ms")
+                     .arg(t.serverTargetMs > 0 ? t.serverTargetMs : CAudioEngine::kPulseTargetMs)
+                     .arg(t.refillMs > 0 ? t.refillMs : CAudioEngine::kPulseRefillMs);
+            if (qEnvironmentVariableIsSet("PULSE_LATENCY_MSEC"))
+                s += QStringLiteral(" (PULSE_LATENCY_MSEC=%1 wins)")
+                         .arg(qEnvironmentVariable("PULSE_LATENCY_MSEC"));
+            return s;
+        }
+        s += QStringLiteral(", SDL's device, %1-frame buffer, server target ").arg(t.deviceFrames);
         s += t.serverTargetMs > 0 ? QStringLiteral("%1 ms").arg(t.serverTargetMs)
                                   : QStringLiteral("SDL's");
         return s;
@@ -399,8 +308,8 @@ std::vector<double> measureFloor(const char* server, MonitorRecorder& rec, int c
     attr.prebuf = clickFrames * 4;
     attr.minreq = uint32_t(-1);
     int error = 0;
-    pa_simple* pa = pa_simple_new(server, "bench", PA_STREAM_PLAYBACK, "bench", "floor", &format,
-                                  nullptr, &attr, &error);
+    pa_simple* pa = pa_simple_new(server, "bench", PA_STREAM_PLAYBACK, PrivatePulseServer::kSink,
+                                  "floor", &format, nullptr, &attr, &error);
     if (!pa) {
         fprintf(stderr, "floor stream: %s\n", pa_strerror(error));
         return out;
@@ -602,47 +511,23 @@ int main(int argc, char** argv)
             for (const QString& d : args[i + 1].split(',')) {
                 const QStringList parts = d.split(':');
                 designs.push_back({parts.value(0).toInt(), parts.value(1).toInt(),
-                                   parts.value(2, QStringLiteral("-1")).toInt()});
+                                   parts.value(2, QStringLiteral("-1")).toInt(),
+                                   parts.value(3) == QLatin1String("sdl"), parts.value(4).toInt()});
             }
         }
     }
 
     // A private server: its own runtime folder, no configuration script, a null sink.
-    const QString socket = dir.filePath(QStringLiteral("native"));
-    QProcess server;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("HOME"), dir.path());
-    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), dir.path());
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.filePath(QStringLiteral("config")));
-    env.insert(QStringLiteral("PULSE_RUNTIME_PATH"), dir.filePath(QStringLiteral("runtime")));
-    env.insert(QStringLiteral("PULSE_STATE_PATH"), dir.filePath(QStringLiteral("state")));
-    env.remove(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"));
-    server.setProcessEnvironment(env);
-    server.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    server.start(
-        QStringLiteral("pulseaudio"),
-        {"-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no", "--no-cpu-limit",
-         "--disable-shm=yes", "--log-level=error", "-L",
-         "module-null-sink sink_name=bench rate=48000 channels=2 format=s16le norewinds=1", "-L",
-         QStringLiteral("module-native-protocol-unix socket=%1 auth-anonymous=1").arg(socket)});
-    if (!server.waitForStarted(5000)) {
-        fprintf(stderr, "pulseaudio did not start (Debian package pulseaudio)\n");
+    PrivatePulseServer server;
+    if (!server.start(dir.path()))
         return 1;
-    }
-    const QByteArray serverName = "unix:" + QFile::encodeName(socket);
-    qputenv("PULSE_SERVER", serverName);
+    const QByteArray serverName = server.serverName();
+    server.useFromThisProcess();
 
     // The recorder's threads are the measurement's, not the program's.
     const QStringList threadsBefore = threadsOf(QStringLiteral("self"));
     MonitorRecorder rec;
-    bool up = false;
-    for (int i = 0; i < 100 && !up; ++i) {
-        if (QFile::exists(socket))
-            up = rec.start(serverName.constData(), monitorMs);
-        if (!up)
-            QThread::msleep(50);
-    }
-    if (!up) {
+    if (!rec.start(serverName.constData(), PrivatePulseServer::kMonitor, monitorMs)) {
         fprintf(stderr, "could not record the null sink's monitor\n");
         return 1;
     }
@@ -712,6 +597,7 @@ int main(int argc, char** argv)
             std::lock_guard<std::mutex> lock(g_log.mutex);
             g_log.late = 0;
         }
+        const int underflowsBefore = engine->outputUnderflows();
         for (int i = 0; i < presses; ++i) {
             // A child's pace: the view takes the next press once the words are over.
             pump(150 + int(rng->bounded(450)));
@@ -765,6 +651,7 @@ int main(int argc, char** argv)
             std::lock_guard<std::mutex> lock(g_log.mutex);
             late = g_log.late;
         }
+        const int underflows = engine->outputUnderflows() - underflowsBefore;
 
         // Words stopped half-way: the sound is cut and the stream closes behind it.
         const QString longWord = programFolder + QStringLiteral("/Colors/Red.wav");
@@ -800,11 +687,11 @@ int main(int argc, char** argv)
         const double idleCpu = double(selfCpuNs(recorderThreads) - c0) / 1e10 * 100;
         const double serverCpu = double(cpuNs(serverPid) - sv0) / 1e10 * 100 - serverIdleBase;
         const bool openAfter = engine->isOutputOpen();
-        if (server.state() != QProcess::Running)
+        if (!server.isRunning())
             printf("  (the sound server ended during this run: %s)\n",
                    qPrintable(server.errorString()));
 
-        printf("%s, mode %d\n", qPrintable(design.name()), mode);
+        printf("%s, mode %d\n", qPrintable(design.name(engine->usesPulseOutput())), mode);
         printLoad();
         printf("  %zu presses heard, %d not\n", fig.atMonitor.size(), fig.missing);
         printSpread("key to first sample at the monitor", fig.atMonitor);
@@ -816,8 +703,9 @@ int main(int argc, char** argv)
         printSpread("view's key handler to Play", fig.viewToPlay);
         printSpread("Play to first sample at the monitor", fig.playToSample);
         printSpread("Play to the callback carrying it", fig.playToCallback);
-        printf("  silent gaps inside a press's sound: %d in %d presses; late callbacks: %d\n",
-               fig.gaps, fig.pressesWithGaps, late);
+        printf("  silent gaps inside a press's sound: %d in %d presses; late callbacks: %d; "
+               "the engine's stream ran dry %d times\n",
+               fig.gaps, fig.pressesWithGaps, late, underflows);
         printf("  clicks at start / inside / at end: %d / %d / %d; words stopped half-way "
                "with a click: %d of %d\n",
                fig.startClicks, fig.innerClicks, fig.endClicks, stopClicks, stopped);
@@ -838,7 +726,6 @@ int main(int argc, char** argv)
     CAudioEngine::setMixObserver(nullptr);
     app.ExitInstance();
     rec.stop();
-    server.terminate();
-    server.waitForFinished(5000);
+    server.stop();
     return 0;
 }

@@ -7,7 +7,7 @@ packages=(
   # build
   cmake g++ make pkgconf ccache
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins libqt6svg6 libgl-dev
-  libsdl2-dev libsndfile1-dev libxcb1-dev libxcb-keysyms1-dev libxcb-xtest0-dev
+  libsdl2-dev libpulse-dev libsndfile1-dev libxcb1-dev libxcb-keysyms1-dev libxcb-xtest0-dev
   libespeak-ng-dev
   # the interface's translations, and Qt's own for its standard dialogs
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
@@ -27,8 +27,8 @@ packages=(
   debhelper dpkg-dev lintian dbus-daemon cage
   # the package built and installed in fresh Debian roots
   debootstrap
-  # benchmarks (bench_audio runs its own sound server)
-  pulseaudio libpulse-dev
+  # the PulseAudio output's test and bench_audio run a sound server of their own
+  pulseaudio
 )
 
 missing=()

@@ -22,6 +22,23 @@ qint64 steadyNs()
         .count();
 }
 
+// The server target asked of SDL's PulseAudio driver, which reads it from the environment
+// when the stream connects, inside the open. The environment is touched only when a target
+// is asked for (the benchmark's settings), never by default, and never when the user set one.
+// Called under the device mutex.
+void setSdlServerTarget(int ms)
+{
+    static const bool userTarget = qEnvironmentVariableIsSet("PULSE_LATENCY_MSEC");
+    static bool ourTarget = false;
+    if (!userTarget && ms > 0) {
+        qputenv("PULSE_LATENCY_MSEC", QByteArray::number(ms));
+        ourTarget = true;
+    } else if (ourTarget) {
+        qunsetenv("PULSE_LATENCY_MSEC");
+        ourTarget = false;
+    }
+}
+
 // SDL's drivers that write a file or nothing at all run as fast as they are fed: a device of
 // theirs must never be kept open waiting.
 bool drivesRealDevice()
@@ -75,6 +92,24 @@ CAudioEngine::CAudioEngine()
         SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
         m_available = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
     }
+    // Where SDL plays through PulseAudio, the engine talks to the server itself: SDL's
+    // driver queues a buffer of silence ahead of each new stream and refills only once a
+    // whole buffer is free, which runs the stream dry whenever a refill comes a little late.
+    const char* driver = m_available ? SDL_GetCurrentAudioDriver() : nullptr;
+    if (driver && strcmp(driver, "pulseaudio") == 0) {
+        auto pulse =
+            std::make_unique<CPulseOutput>([this](int16_t* out, int frames) { mix(out, frames); },
+                                           [this] {
+                                               {
+                                                   std::lock_guard<std::mutex> lock(m_mutex);
+                                                   m_outputLost = true;
+                                                   m_wake = true;
+                                               }
+                                               m_wakeWorker.notify_all();
+                                           });
+        if (pulse->connect())
+            m_pulse = std::move(pulse);
+    }
     m_worker = std::thread([this] { run(); });
 }
 
@@ -83,10 +118,10 @@ CAudioEngine::~CAudioEngine()
     {
         std::unique_lock<std::mutex> lock(m_mutex);
         // A sound fading out, or still in the server's buffer, plays out first (briefly).
-        if (m_device) {
+        if (outputOpen()) {
             m_awaitDrain = true;
             m_wakeWorker.wait_for(lock, std::chrono::milliseconds(500), [this] {
-                return !m_device || (m_tails.empty() && m_silentFrames >= m_drainFrames);
+                return !outputOpen() || (m_tails.empty() && m_silentFrames >= m_drainFrames);
             });
         }
         m_quit = true;
@@ -94,9 +129,10 @@ CAudioEngine::~CAudioEngine()
     m_wakeWorker.notify_all();
     m_worker.join();
     std::unique_lock<std::mutex> lock(m_mutex);
-    if (m_device)
+    if (outputOpen())
         closeDevice(lock);
     lock.unlock();
+    m_pulse.reset();
     if (m_available) {
         std::lock_guard<std::mutex> sdl(deviceMutex());
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
@@ -129,7 +165,7 @@ void CAudioEngine::fadeOutHead(Channel& channel)
 {
     // A cue cut in the middle would end on a step, heard as a click: its next few
     // milliseconds go on, fading to nothing.
-    if (!m_device || m_closing || channel.queue.empty())
+    if (!outputOpen() || m_closing || channel.queue.empty())
         return;
     const std::shared_ptr<Cue>& head = channel.queue.front();
     if (head->state == Cue::Ready && head->pos > 0 && head->pos < head->pcm->size())
@@ -182,7 +218,7 @@ void CAudioEngine::releaseIfIdle()
 {
     {
         std::lock_guard<std::mutex> lock(m_mutex);
-        if (!m_device || !allChannelsEmpty())
+        if (!outputOpen() || !allChannelsEmpty())
             return;
         m_closeWanted = true;
         m_wake = true;
@@ -193,7 +229,7 @@ void CAudioEngine::releaseIfIdle()
 bool CAudioEngine::isOutputOpen() const
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    return m_device != 0;
+    return outputOpen();
 }
 
 CAudioEngine::CacheState CAudioEngine::cacheState() const
@@ -253,6 +289,13 @@ void CAudioEngine::run()
 
 void CAudioEngine::housekeeping(std::unique_lock<std::mutex>& lock)
 {
+    // A stream the server dropped is closed; the sound it had not played yet starts again
+    // from where the mixer was in a new one, or is skipped when none opens.
+    if (m_outputLost) {
+        m_outputLost = false;
+        if (m_pulseOpen)
+            closeDevice(lock);
+    }
     // Start the device as soon as a cue at the head of a channel is ready to be heard: the
     // cues behind it are decoded while it plays (a cached sound takes microseconds, a new
     // one a few milliseconds, far less than a word lasts). If it cannot be opened, the ready
@@ -264,7 +307,7 @@ void CAudioEngine::housekeeping(std::unique_lock<std::mutex>& lock)
             wantDevice = true;
     }
     bool deviceFailed = false;
-    if (wantDevice && !m_device) {
+    if (wantDevice && !outputOpen()) {
         deviceFailed = !openDevice(lock);
         // A player stopped or went away while the device opened: its release found no
         // device, so close it here.
@@ -294,20 +337,20 @@ void CAudioEngine::housekeeping(std::unique_lock<std::mutex>& lock)
     }
 
     // A release waits for sounds cut short to fade out; the mixer wakes us when they have.
-    if (m_closeWanted && m_device && allChannelsEmpty() && m_tails.empty()) {
+    if (m_closeWanted && outputOpen() && allChannelsEmpty() && m_tails.empty()) {
         m_closeWanted = false;
         const auto now = std::chrono::steady_clock::now();
         const int linger = m_keepable ? std::max(0, tuning().lingerMs) : 0;
         if (!m_closeAt)
             m_closeAt = now + std::chrono::milliseconds(linger);
-    } else if (!m_device || !allChannelsEmpty()) {
+    } else if (!outputOpen() || !allChannelsEmpty()) {
         m_closeWanted = false;
         m_closeAt.reset();
         m_awaitDrain = false;
     }
     if (m_closeAt && std::chrono::steady_clock::now() >= *m_closeAt) {
         m_closeAt.reset();
-        m_awaitDrain = m_device && allChannelsEmpty() && m_tails.empty() && m_jobs.empty();
+        m_awaitDrain = outputOpen() && allChannelsEmpty() && m_tails.empty() && m_jobs.empty();
     }
     // Closing the stream throws away what the sound server has not played yet, so the last
     // sound must be out first: the mixer wakes us once enough silence has followed it.
@@ -323,12 +366,14 @@ bool CAudioEngine::openDevice(std::unique_lock<std::mutex>& lock)
 {
     if (!m_available)
         return false;
+    const Tuning tuned = tuning();
+    if (m_pulse && !tuned.sdlOutput && openPulse(lock, tuned))
+        return true;
     lock.unlock();
     SDL_AudioSpec want{};
     want.freq = CWavDecoder::kOutputRate;
     want.format = AUDIO_S16SYS;
     want.channels = CWavDecoder::kOutputChannels;
-    const Tuning tuned = tuning();
     want.samples = Uint16(std::clamp(tuned.deviceFrames, 64, 8192));
     want.callback = &CAudioEngine::deviceCallback;
     want.userdata = this;
@@ -336,18 +381,7 @@ bool CAudioEngine::openDevice(std::unique_lock<std::mutex>& lock)
     SDL_AudioDeviceID device = 0;
     {
         std::lock_guard<std::mutex> sdl(deviceMutex());
-        // libpulse reads the target when the stream connects, inside the open. The
-        // environment is touched only when a target is asked for (the benchmark's settings),
-        // never by default.
-        static const bool userTarget = qEnvironmentVariableIsSet("PULSE_LATENCY_MSEC");
-        static bool ourTarget = false;
-        if (!userTarget && tuned.serverTargetMs > 0) {
-            qputenv("PULSE_LATENCY_MSEC", QByteArray::number(tuned.serverTargetMs));
-            ourTarget = true;
-        } else if (ourTarget) {
-            qunsetenv("PULSE_LATENCY_MSEC");
-            ourTarget = false;
-        }
+        setSdlServerTarget(tuned.serverTargetMs);
         // No allowed changes: SDL converts to whatever the hardware wants.
         device = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
     }
@@ -369,8 +403,47 @@ bool CAudioEngine::openDevice(std::unique_lock<std::mutex>& lock)
     return true;
 }
 
+bool CAudioEngine::openPulse(std::unique_lock<std::mutex>& lock, const Tuning& tuned)
+{
+    const int targetMs = tuned.serverTargetMs > 0 ? tuned.serverTargetMs : kPulseTargetMs;
+    const int refillMs = tuned.refillMs > 0 ? tuned.refillMs : kPulseRefillMs;
+    lock.unlock();
+    int userMs = 0;
+    {
+        // A target the benchmark set for SDL's stream must not reach ours; the user's does
+        // (libpulse applies it when the stream connects).
+        std::lock_guard<std::mutex> sdl(deviceMutex());
+        setSdlServerTarget(0);
+        userMs = qEnvironmentVariableIntValue("PULSE_LATENCY_MSEC");
+    }
+    // The first fill is mixed while the stream connects, before this returns.
+    const bool opened = m_pulse->open(targetMs, refillMs);
+    lock.lock();
+    if (!opened)
+        return false;
+    m_pulseOpen = true;
+    m_keepable = true;
+    // The close plays out what the server holds; the silence mixed behind the last sound
+    // before it covers what the server already handed to the device, up to the whole
+    // latency, so that the stream ends on silence and nothing is cut when it goes.
+    m_drainFrames = std::max({targetMs, userMs, 10}) * (CWavDecoder::kOutputRate / 1000);
+    m_silentFrames = 0;
+    m_awaitDrain = false;
+    return true;
+}
+
 void CAudioEngine::closeDevice(std::unique_lock<std::mutex>& lock)
 {
+    if (m_pulseOpen) {
+        m_closing = true;
+        lock.unlock();
+        m_pulse->close();
+        lock.lock();
+        m_pulseOpen = false;
+        m_closing = false;
+        m_tails.clear();
+        return;
+    }
     const SDL_AudioDeviceID device = m_device;
     m_closing = true;
     lock.unlock();
