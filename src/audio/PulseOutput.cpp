@@ -76,17 +76,11 @@ bool CPulseOutput::connect()
         ok = pa_context_connect(m_context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) >= 0;
     }
     if (ok) {
-        m_deadline = false;
-        pa_time_event* deadline = pa_context_rttime_new(m_context, pa_rtclock_now() + kAnswerUsec,
-                                                        &CPulseOutput::deadlinePassed, this);
-        pa_context_state_t state = pa_context_get_state(m_context);
-        while (PA_CONTEXT_IS_GOOD(state) && state != PA_CONTEXT_READY && !m_deadline) {
-            pa_threaded_mainloop_wait(m_loop);
-            state = pa_context_get_state(m_context);
-        }
-        if (deadline)
-            pa_threaded_mainloop_get_api(m_loop)->time_free(deadline);
-        ok = state == PA_CONTEXT_READY;
+        waitForServer(kAnswerUsec, [this] {
+            const pa_context_state_t state = pa_context_get_state(m_context);
+            return !PA_CONTEXT_IS_GOOD(state) || state == PA_CONTEXT_READY;
+        });
+        ok = pa_context_get_state(m_context) == PA_CONTEXT_READY;
     }
     if (!ok)
         disconnectContext();
@@ -149,17 +143,11 @@ bool CPulseOutput::open(int targetMs, int refillMs)
     bool ok = pa_stream_connect_playback(m_stream, nullptr, &attr, PA_STREAM_ADJUST_LATENCY,
                                          nullptr, nullptr) >= 0;
     if (ok) {
-        m_deadline = false;
-        pa_time_event* deadline = pa_context_rttime_new(m_context, pa_rtclock_now() + kAnswerUsec,
-                                                        &CPulseOutput::deadlinePassed, this);
-        pa_stream_state_t state = pa_stream_get_state(m_stream);
-        while (PA_STREAM_IS_GOOD(state) && state != PA_STREAM_READY && !m_deadline) {
-            pa_threaded_mainloop_wait(m_loop);
-            state = pa_stream_get_state(m_stream);
-        }
-        if (deadline)
-            pa_threaded_mainloop_get_api(m_loop)->time_free(deadline);
-        ok = state == PA_STREAM_READY;
+        waitForServer(kAnswerUsec, [this] {
+            const pa_stream_state_t state = pa_stream_get_state(m_stream);
+            return !PA_STREAM_IS_GOOD(state) || state == PA_STREAM_READY;
+        });
+        ok = pa_stream_get_state(m_stream) == PA_STREAM_READY;
     }
     m_started = ok;
     if (ok) {
@@ -199,17 +187,12 @@ void CPulseOutput::close()
         const pa_sample_spec spec = streamSpec();
         const pa_usec_t held = attr ? pa_bytes_to_usec(attr->tlength, &spec) : 0;
         m_drained = false;
-        m_deadline = false;
         pa_operation* drain = pa_stream_drain(m_stream, &CPulseOutput::drainDone, this);
         if (drain) {
-            pa_time_event* deadline =
-                pa_context_rttime_new(m_context, pa_rtclock_now() + 2 * held + PA_USEC_PER_SEC / 2,
-                                      &CPulseOutput::deadlinePassed, this);
-            while (!m_drained && !m_deadline && pa_stream_get_state(m_stream) == PA_STREAM_READY &&
-                   pa_operation_get_state(drain) == PA_OPERATION_RUNNING)
-                pa_threaded_mainloop_wait(m_loop);
-            if (deadline)
-                pa_threaded_mainloop_get_api(m_loop)->time_free(deadline);
+            waitForServer(2 * held + PA_USEC_PER_SEC / 2, [this, drain] {
+                return m_drained || pa_stream_get_state(m_stream) != PA_STREAM_READY ||
+                       pa_operation_get_state(drain) != PA_OPERATION_RUNNING;
+            });
             if (pa_operation_get_state(drain) == PA_OPERATION_RUNNING)
                 pa_operation_cancel(drain);
             pa_operation_unref(drain);
@@ -319,6 +302,17 @@ void CPulseOutput::drainDone(pa_stream*, int, void* self)
     auto* out = static_cast<CPulseOutput*>(self);
     out->m_drained = true;
     pa_threaded_mainloop_signal(out->m_loop, 0);
+}
+
+void CPulseOutput::waitForServer(std::uint64_t usec, const std::function<bool()>& settled)
+{
+    m_deadline = false;
+    pa_time_event* deadline = pa_context_rttime_new(m_context, pa_rtclock_now() + usec,
+                                                    &CPulseOutput::deadlinePassed, this);
+    while (!settled() && !m_deadline)
+        pa_threaded_mainloop_wait(m_loop);
+    if (deadline)
+        pa_threaded_mainloop_get_api(m_loop)->time_free(deadline);
 }
 
 void CPulseOutput::deadlinePassed(pa_mainloop_api*, pa_time_event*, const timeval*, void* self)

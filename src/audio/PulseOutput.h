@@ -61,6 +61,8 @@ public:
 
 private:
     void disconnectContext();
+    // With the loop locked: waits for the server until settled() holds or usec have passed.
+    void waitForServer(std::uint64_t usec, const std::function<bool()>& settled);
     void writeRequested(size_t bytes);
     static void contextStateChanged(pa_context* context, void* self);
     static void streamStateChanged(pa_stream* stream, void* self);
