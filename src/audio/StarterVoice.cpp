@@ -11,7 +11,9 @@
 #include <QFileInfo>
 #include <QTemporaryFile>
 #include <atomic>
+#include <cerrno>
 #include <chrono>
+#include <csignal>
 #include <sndfile.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -259,6 +261,10 @@ void CStarterVoice::shutdown()
         std::lock_guard<std::mutex> lock(m_mutex);
         m_stop = true;
         m_queue.clear();
+        // The recording being made is abandoned: a slow or stuck speaker must not hold up
+        // the end of the program. What it leaves is removed by the worker.
+        if (m_speaker > 0)
+            ::kill(m_speaker, SIGKILL);
     }
     m_changed.notify_all();
     if (m_thread.joinable())
@@ -292,10 +298,8 @@ void CStarterVoice::run()
     }
 }
 
-namespace {
-// Runs the speaker for one recording; true when it wrote out.
-bool runSpeaker(const QString& speaker, const QString& voice, const QString& text,
-                const QString& out)
+bool CStarterVoice::runSpeaker(const QString& speaker, const QString& voice, const QString& text,
+                               const QString& out)
 {
     const QByteArray program = QFile::encodeName(speaker);
     const QByteArray voiceArg = voice.toUtf8();
@@ -305,17 +309,27 @@ bool runSpeaker(const QString& speaker, const QString& voice, const QString& tex
                     const_cast<char*>(textArg.constData()), const_cast<char*>(outArg.constData()),
                     nullptr};
     pid_t pid = 0;
-    if (posix_spawn(&pid, program.constData(), nullptr, nullptr, argv, environ) != 0)
-        return false;
-    int status = 0;
-    while (waitpid(pid, &status, 0) < 0) {
-        if (errno != EINTR)
+    {
+        // Started and noted under the lock, so that shutdown() either comes first (and
+        // nothing starts) or finds the speaker to end.
+        std::lock_guard<std::mutex> lock(m_mutex);
+        if (m_stop || posix_spawn(&pid, program.constData(), nullptr, nullptr, argv, environ) != 0)
             return false;
+        m_speaker = pid;
     }
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    int status = 0;
+    pid_t waited = 0;
+    do {
+        waited = waitpid(pid, &status, 0);
+    } while (waited < 0 && errno == EINTR);
+    {
+        // Only now may the number go to another process, so shutdown() never signals one
+        // that is not ours.
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_speaker = 0;
+    }
+    return waited == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
-
-} // namespace
 
 bool CStarterVoice::make(const Job& job)
 {

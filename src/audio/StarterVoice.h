@@ -6,6 +6,7 @@
 #include <condition_variable>
 #include <deque>
 #include <mutex>
+#include <sys/types.h>
 #include <thread>
 
 // The starter voice: a recording of every item the play modes speak, in every language, kept
@@ -61,7 +62,8 @@ public:
     bool speakIfSilent(const QString& path, const QString& word);
     // Waits until every queued recording is done; false when msecs passed first.
     bool waitForIdle(int msecs);
-    // Ends the worker after the recording it is making; queued ones are dropped.
+    // Ends the worker at once: the recording it is making is abandoned (its speaker is ended,
+    // no part of it is left behind), queued ones are dropped. Nothing can be queued after.
     void shutdown();
 
     // Progress of the language being made: recordings done, failed, and asked for since the
@@ -97,6 +99,9 @@ private:
                const QString& text);
     void run();
     bool make(const Job& job);
+    // Runs the speaker for one recording; true when it wrote out.
+    bool runSpeaker(const QString& speaker, const QString& voice, const QString& text,
+                    const QString& out);
 
     mutable std::mutex m_mutex;
     std::condition_variable m_changed;
@@ -104,5 +109,6 @@ private:
     Progress m_progress;
     bool m_busy = false;
     bool m_stop = false;
+    pid_t m_speaker = 0; // the speaker making a recording now
     std::thread m_thread;
 };

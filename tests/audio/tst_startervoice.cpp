@@ -9,10 +9,13 @@
 
 #include <QDir>
 #include <QDirIterator>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <cerrno>
+#include <csignal>
 #include <cstdlib>
 #include <map>
 #include <sndfile.h>
@@ -345,6 +348,48 @@ private Q_SLOTS:
         QCOMPARE(CStarterVoice::instance()->makeLanguage(QStringLiteral("es"), {}), 0);
         QVERIFY(CStarterVoice::instance()->waitForIdle(20000));
         QCOMPARE(CStarterVoice::find(cue("Words", "Owl")), QString());
+    }
+
+    // Asked to end while a recording is being made, the voice ends at once: its speaker is
+    // ended rather than waited for, and nothing of the recording is left. (Last: the voice
+    // takes no work once it has ended.)
+    void endingAbandonsTheRecordingBeingMade()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString started = dir.filePath(QStringLiteral("started"));
+        const QString speaker = dir.filePath(QStringLiteral("slow-speaker"));
+        // A speaker that starts its output and then takes a minute (the program's own takes
+        // a fraction of a second a word).
+        QVERIFY(TestApp::writeFile(speaker, QStringLiteral("#!/bin/sh\n: > \"$3\"\n"
+                                                           "echo $$ > '%1'\nexec sleep 60\n")
+                                                .arg(started)
+                                                .toUtf8()));
+        QVERIFY(
+            QFile::setPermissions(speaker, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        CStarterVoice::setSpeaker(speaker);
+        CStarterVoice::setEnabled(true);
+        CLanguage::instance()->select(QStringLiteral("en"));
+        CStarterVoice* voice = CStarterVoice::instance();
+        const QString path = cue("Words", "Quokka");
+        QVERIFY(voice->speakIfSilent(path, QStringLiteral("Quokka")));
+        QTRY_VERIFY_WITH_TIMEOUT(TestApp::readFile(started).trimmed().toInt() > 0, 20000);
+        const pid_t pid = TestApp::readFile(started).trimmed().toInt();
+
+        QElapsedTimer clock;
+        clock.start();
+        voice->shutdown();
+        const qint64 took = clock.elapsed();
+        QVERIFY2(took < 10000, qPrintable(QStringLiteral("ended after %1 ms").arg(took)));
+        // The speaker is gone, and reaped (a zombie would still answer).
+        QCOMPARE(::kill(pid, 0), -1);
+        QCOMPARE(errno, ESRCH);
+        QCOMPARE(CStarterVoice::findStarter(path, QStringLiteral("en")), QString());
+        const QStringList left = QDir(m_data + QStringLiteral("/Starter/en/Words"))
+                                     .entryList(QDir::Files | QDir::Hidden | QDir::System);
+        QCOMPARE(left.filter(QStringLiteral("Quokka")), QStringList());
+        QCOMPARE(left.filter(QStringLiteral(".speak.")), QStringList());
+        QVERIFY(!voice->speakIfSilent(cue("Words", "Wombat"), QStringLiteral("Wombat")));
     }
 };
 

@@ -9,8 +9,12 @@
 
 XTestClient::XTestClient() : m_c(xcb_connect(nullptr, nullptr))
 {
-    if (ok())
-        m_root = xcb_setup_roots_iterator(xcb_get_setup(m_c)).data->root;
+    if (!ok())
+        return;
+    m_root = xcb_setup_roots_iterator(xcb_get_setup(m_c)).data->root;
+    // Asked for now, so that a close request later takes no round trip before it is sent.
+    m_wmProtocols = atom("WM_PROTOCOLS");
+    m_wmDeleteWindow = atom("WM_DELETE_WINDOW");
 }
 
 XTestClient::~XTestClient()
@@ -95,6 +99,26 @@ void XTestClient::requestClose(xcb_window_t window)
                    XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
                    reinterpret_cast<const char*>(&event));
     sync();
+}
+
+bool XTestClient::deleteWindow(xcb_window_t window)
+{
+    if (!ok())
+        return false;
+    xcb_client_message_event_t event{};
+    event.response_type = XCB_CLIENT_MESSAGE;
+    event.format = 32;
+    event.window = window;
+    event.type = m_wmProtocols;
+    event.data.data32[0] = m_wmDeleteWindow;
+    event.data.data32[1] = XCB_CURRENT_TIME;
+    // With an empty mask the event goes to the client that made the window.
+    xcb_generic_error_t* error =
+        xcb_request_check(m_c, xcb_send_event_checked(m_c, 0, window, XCB_EVENT_MASK_NO_EVENT,
+                                                      reinterpret_cast<const char*>(&event)));
+    const bool sent = !error && ok();
+    std::free(error);
+    return sent;
 }
 
 QRect XTestClient::geometry(xcb_window_t window)

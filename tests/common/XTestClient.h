@@ -29,6 +29,11 @@ public:
     bool canGrabPointer();
     // Asks the window manager to close a window (_NET_CLOSE_WINDOW), as a close box does.
     void requestClose(xcb_window_t window);
+    // Asks the window's owner to close it (WM_DELETE_WINDOW), as a window manager does when
+    // its close box is clicked. Returns once the server has handed the request on: a request
+    // still unread when its client hangs up is dropped by the server, so one sent just before
+    // closing the connection would often go unheard on a busy machine.
+    bool deleteWindow(xcb_window_t window);
     // The window's rectangle in root coordinates.
     QRect geometry(xcb_window_t window);
     // Sets property NAME of a window (another client's, too) to a new number and returns the
@@ -51,6 +56,8 @@ private:
 
     xcb_connection_t* m_c = nullptr;
     xcb_window_t m_root = XCB_WINDOW_NONE;
+    xcb_atom_t m_wmProtocols = XCB_ATOM_NONE;
+    xcb_atom_t m_wmDeleteWindow = XCB_ATOM_NONE;
     uint32_t m_marks = 0;
 };
 

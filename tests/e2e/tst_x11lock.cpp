@@ -2,6 +2,7 @@
 // cannot reach while the play view is locked, and what the server's keymap looks like before,
 // during and after the lock (also after the program was killed while locked).
 #include "common/TestApp.h"
+#include "common/XTestClient.h"
 
 #include <QDir>
 #include <QProcess>
@@ -64,27 +65,8 @@ bool key(const QString& keys)
 // Asks the program's top-level window to close, as a window manager's close button does.
 bool closeWindow(xcb_window_t window)
 {
-    xcb_connection_t* c = xcb_connect(nullptr, nullptr);
-    auto atom = [c](const char* name) {
-        xcb_intern_atom_reply_t* r = xcb_intern_atom_reply(
-            c, xcb_intern_atom(c, 0, static_cast<uint16_t>(std::strlen(name)), name), nullptr);
-        const xcb_atom_t a = r ? r->atom : xcb_atom_t(XCB_ATOM_NONE);
-        std::free(r);
-        return a;
-    };
-    xcb_client_message_event_t ev;
-    std::memset(&ev, 0, sizeof ev);
-    ev.response_type = XCB_CLIENT_MESSAGE;
-    ev.format = 32;
-    ev.window = window;
-    ev.type = atom("WM_PROTOCOLS");
-    ev.data.data32[0] = atom("WM_DELETE_WINDOW");
-    ev.data.data32[1] = XCB_CURRENT_TIME;
-    xcb_send_event(c, 0, window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&ev));
-    const bool ok = !xcb_connection_has_error(c);
-    xcb_flush(c);
-    xcb_disconnect(c);
-    return ok;
+    XTestClient client;
+    return client.deleteWindow(window);
 }
 } // namespace
 
