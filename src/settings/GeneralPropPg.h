@@ -36,7 +36,6 @@ public:
 
     bool DoDataExchange(bool bSaveAndValidate) override;
     void OnOK() override;
-    bool OnApply() override;
     // Names the chord that leaves full screen ("Ctrl+Alt+Q") under the Full Screen box.
     void setLeaveChord(const QString& chord);
 
