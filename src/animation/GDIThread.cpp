@@ -1,6 +1,7 @@
 #include "animation/GDIThread.h"
 
 #include <QWidget>
+#include <atomic>
 #include <chrono>
 #include <system_error>
 
@@ -47,9 +48,8 @@ void CGDIThread::ResumeThread()
     m_hResumeEvent.Set();
 }
 
-void CGDIThread::SetThreadPriority(Priority priority)
+void CGDIThread::SetThreadPriority(Priority)
 {
-    m_priority = priority;
 }
 
 void CGDIThread::threadMain()

@@ -37,14 +37,11 @@ public:
     bool isActive() const { return m_window != nullptr; }
     // Whether the server granted the grab the last time it was asked.
     bool isHeld() const;
-    // Whether this desktop lets the program confine the pointer at all.
-    static bool isSupported();
 
 private:
     bool grab();
 
     QWidget* m_window = nullptr;
-    QRect m_area;
     xcb_window_t m_confineWindow = XCB_WINDOW_NONE;
     bool m_bHeld = false;
     QTimer m_renew;

@@ -1,6 +1,5 @@
 #include "app/DataFolder.h"
 #include "common/TestApp.h"
-#include "audio/AudioManager.h"
 #include "base/Language.h"
 #include "audio/SoundTrim.h"
 #include "audio/SpeechVoice.h"
