@@ -48,9 +48,7 @@ void CGDIThread::ResumeThread()
     m_hResumeEvent.Set();
 }
 
-void CGDIThread::SetThreadPriority(Priority)
-{
-}
+void CGDIThread::SetThreadPriority(Priority) {}
 
 void CGDIThread::threadMain()
 {
