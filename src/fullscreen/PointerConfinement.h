@@ -17,7 +17,7 @@ class QWidget;
 // for, and the X server drops the confinement (not the grab) when another client merely asks
 // for the pointer, as a window manager does while keys and clicks arrive. On Wayland the
 // compositor's pointer constraints keep it in the frame's surface (CWaylandPointerConfinement).
-// Elsewhere it does nothing and says so.
+// Elsewhere it does nothing, and isHeld() stays false.
 class CPointerConfinement
 {
 public:
