@@ -129,52 +129,34 @@ private Q_SLOTS:
         QCOMPARE(inhibitor.requests, 0);
     }
 
-    void showingAsksAgainOnlyWhileWanted_data()
+    // Shown, it is asked for again while wanted; whether wanted or not, it is given back before
+    // the surface it holds on goes. A window no longer followed changes nothing.
+    void windowEventsReachOnlyTheFollower_data()
     {
         QTest::addColumn<bool>("wanted");
-        QTest::newRow("wanted") << true;
-        QTest::newRow("not wanted") << false;
+        QTest::addColumn<bool>("forgotten");
+        QTest::newRow("wanted") << true << false;
+        QTest::newRow("not wanted") << false << false;
+        QTest::newRow("no longer followed") << true << true;
     }
-    void showingAsksAgainOnlyWhileWanted()
+    void windowEventsReachOnlyTheFollower()
     {
         QFETCH(bool, wanted);
+        QFETCH(bool, forgotten);
         QWidget window;
         window.winId();
-        CountingInhibitor inhibitor(QStringLiteral("test-show"));
+        CountingInhibitor inhibitor(QStringLiteral("test-window"));
         inhibitor.m_wanted = wanted;
         inhibitor.followWindow(&window);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QCOMPARE(inhibitor.requests > 0, wanted);
-    }
-
-    void givenBackBeforeTheSurfaceGoes()
-    {
-        QWidget window;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        CountingInhibitor inhibitor(QStringLiteral("test-surface"));
-        inhibitor.followWindow(&window);
-        const int releases = inhibitor.releases;
-        // Whether wanted or not: the surface it holds on is going.
-        window.windowHandle()->destroy();
-        QCOMPARE(inhibitor.releases, releases + 1);
-    }
-
-    void forgottenWindowIsNoLongerWatched()
-    {
-        QWidget window;
-        window.winId();
-        CountingInhibitor inhibitor(QStringLiteral("test-forget"));
-        inhibitor.m_wanted = true;
-        inhibitor.followWindow(&window);
-        inhibitor.stopFollowing();
+        if (forgotten)
+            inhibitor.stopFollowing();
         const int releases = inhibitor.releases;
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        window.windowHandle()->destroy();
-        QCOMPARE(inhibitor.requests, 0);
+        QCOMPARE(inhibitor.requests > 0, wanted && !forgotten);
         QCOMPARE(inhibitor.releases, releases);
+        window.windowHandle()->destroy();
+        QCOMPARE(inhibitor.releases, releases + (forgotten ? 0 : 1));
     }
 };
 
