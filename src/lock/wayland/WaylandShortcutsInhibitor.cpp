@@ -7,7 +7,6 @@
 
 #include <QCoreApplication>
 #include <QEvent>
-#include <QWidget>
 #include <functional>
 
 class CWaylandShortcutsInhibitor::Manager
