@@ -1,6 +1,7 @@
 #include "animation/GDIThread.h"
 
 #include <QWidget>
+#include <atomic>
 #include <chrono>
 #include <system_error>
 
@@ -47,10 +48,7 @@ void CGDIThread::ResumeThread()
     m_hResumeEvent.Set();
 }
 
-void CGDIThread::SetThreadPriority(Priority priority)
-{
-    m_priority = priority;
-}
+void CGDIThread::SetThreadPriority(Priority) {}
 
 void CGDIThread::threadMain()
 {

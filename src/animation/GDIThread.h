@@ -3,7 +3,6 @@
 #include "animation/ManualResetEvent.h"
 #include "base/Rect.h"
 
-#include <atomic>
 #include <mutex>
 #include <thread>
 
@@ -50,9 +49,8 @@ public:
     bool CreateThread();
     void ResumeThread();
     // Linux gives an unprivileged process no higher scheduling class for one of its threads,
-    // and a stopping thread wakes at once anyway, so priorities are recorded only.
+    // and a stopping thread wakes at once anyway, so a priority changes nothing here.
     void SetThreadPriority(Priority priority);
-    Priority threadPriority() const { return m_priority.load(); }
 
     // UI thread: re-reads the view's client rectangle into the bounds, under the GDI lock.
     void UpdateBounds();
@@ -93,5 +91,4 @@ private:
 
     std::thread m_thread;
     CManualResetEvent m_hResumeEvent;
-    std::atomic<Priority> m_priority{kPriorityNormal};
 };

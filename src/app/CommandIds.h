@@ -12,8 +12,6 @@ enum CommandId : int
     ID_MODE_ADDITION = 32778,
     ID_MODE_SUBTRACTION = 32779,
     ID_MODE_BIRD = 32781,
-    ID_STRING_WORDS = 32782,
-    ID_STRING_BIRD = 32783,
     ID_FILE_NEW = 57600,
     ID_FILE_OPEN = 57601,
     ID_FILE_SAVE = 57603,
@@ -43,7 +41,6 @@ enum PlayMode : int
     MODE_COUNT = 7,
 };
 
-// Private events: a key press (the keyboard lock posts it for keys it takes away) and the end
-// of a recording.
+// A private event the play view counts as a key that makes a character. Nothing in the
+// program posts it: under the keyboard lock keys still reach the view as ordinary key events.
 constexpr int kKeyPressEvent = 1579;
-constexpr int kRecordDoneEvent = 3246;

@@ -119,17 +119,11 @@ CMainFrame::~CMainFrame()
     m_pView = nullptr;
 }
 
-bool CMainFrame::isModeAvailable(int)
-{
-    return true;
-}
-
-bool CMainFrame::LoadFrame()
+void CMainFrame::LoadFrame()
 {
     m_pDocument->OnNewDocument();
     updateTitle();
-    if (OnCreate() == -1)
-        return false;
+    OnCreate();
     const CPommelotApp* app = AfxGetApp();
     m_pView = new CPommelotView(app->m_settings, app->m_pWordList, app->m_pBirdWordList, this);
     setCentralWidget(m_pView);
@@ -138,10 +132,9 @@ bool CMainFrame::LoadFrame()
     resize(1024, 720);
     m_pView->setFocus();
     qApp->installEventFilter(this);
-    return true;
 }
 
-int CMainFrame::OnCreate()
+void CMainFrame::OnCreate()
 {
     m_wndToolBar = new QToolBar(tr("Toolbar"), this);
     m_wndToolBar->setObjectName(QStringLiteral("ToolBar"));
@@ -156,14 +149,12 @@ int CMainFrame::OnCreate()
         act->setData(b.id);
         act->setToolTip(tr(b.tooltip));
         act->setObjectName(QStringLiteral("action_%1").arg(b.id));
-        act->setEnabled(isModeAvailable(b.id));
         const int id = b.id;
         connect(act, &QAction::triggered, this, [this, id] { OnCommand(id); });
     }
     for (QWidget* w : m_wndToolBar->findChildren<QWidget*>())
         w->setFocusPolicy(Qt::NoFocus);
     addToolBar(Qt::TopToolBarArea, m_wndToolBar);
-    return 0;
 }
 
 void CMainFrame::addShortcuts()
@@ -360,7 +351,7 @@ void CMainFrame::enableWindowCommands(bool enable)
 {
     for (int id : {ID_SETTINGS, ID_HELP, ID_CREDITS}) {
         if (QAction* a = action(id))
-            a->setEnabled(enable && isModeAvailable(id));
+            a->setEnabled(enable);
     }
 }
 

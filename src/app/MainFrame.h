@@ -22,8 +22,8 @@ public:
     CMainFrame();
     ~CMainFrame() override;
 
-    // Builds the toolbar, the shortcuts and the view. False if the toolbar cannot be made.
-    bool LoadFrame();
+    // Builds the toolbar, the shortcuts and the view.
+    void LoadFrame();
     CPommelotView* view() const { return m_pView; }
     QToolBar* toolBar() const { return m_wndToolBar; }
     // The action that carries a command id, or null.
@@ -32,9 +32,6 @@ public:
     void OnCommand(int commandId);
     // Whether Shift+F1's help mode is on: the next click opens the help page.
     bool isInContextHelp() const { return m_bContextHelp; }
-
-    // Whether a toolbar button's mode is built; buttons of the others stay disabled.
-    static bool isModeAvailable(int commandId);
 
     // Full screen on every monitor: the frame covers its screen (no title bar, the toolbar
     // stays), every other screen gets a grey cover, the pointer stays on the covered screens
@@ -61,7 +58,7 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    int OnCreate();
+    void OnCreate();
     void addShortcuts();
     void updateTitle();
     void OnFileOpen();

@@ -163,10 +163,7 @@ bool CPommelotApp::InitInstance()
         return true;
 
     m_pMainFrame = std::make_unique<CMainFrame>();
-    if (!m_pMainFrame->LoadFrame()) {
-        m_pMainFrame.reset();
-        return false;
-    }
+    m_pMainFrame->LoadFrame();
     m_pMainFrame->show();
     m_pMainFrame->view()->OnInitialUpdate();
     // This copy runs: it owns the semaphore's name until it ends. (Test programs, which run

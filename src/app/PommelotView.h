@@ -27,8 +27,8 @@ class CPommelotView : public QWidget, public PlaySurface
 {
     Q_OBJECT
 public:
-    // settings are the application's, read at every key press; words and birdWords are the
-    // lists of the Words mode and the talking bird.
+    // settings: the play settings the application owns and hands down, read at every key press;
+    // words and birdWords are the lists of the Words mode and the talking bird.
     CPommelotView(const PlaySettings& settings, WordList* words, WordList* birdWords,
                   QWidget* parent = nullptr);
     ~CPommelotView() override;

@@ -19,11 +19,6 @@ CPointerConfinement::~CPointerConfinement()
     release();
 }
 
-bool CPointerConfinement::isSupported()
-{
-    return x11Connection() != nullptr || onWayland();
-}
-
 bool CPointerConfinement::isHeld() const
 {
     return m_wayland ? m_wayland->isConfined() : m_bHeld;
@@ -33,7 +28,6 @@ void CPointerConfinement::confine(QWidget* window, const QRect& area)
 {
     xcb_connection_t* c = x11Connection();
     m_window = window;
-    m_area = area;
     if (!c && window && onWayland()) {
         // The compositor confines to the surface, which spans the frame's own screen.
         if (!m_wayland)

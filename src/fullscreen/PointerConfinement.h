@@ -17,7 +17,7 @@ class QWidget;
 // for, and the X server drops the confinement (not the grab) when another client merely asks
 // for the pointer, as a window manager does while keys and clicks arrive. On Wayland the
 // compositor's pointer constraints keep it in the frame's surface (CWaylandPointerConfinement).
-// Elsewhere it does nothing and says so.
+// Elsewhere it does nothing, and isHeld() stays false.
 class CPointerConfinement
 {
 public:
@@ -37,14 +37,11 @@ public:
     bool isActive() const { return m_window != nullptr; }
     // Whether the server granted the grab the last time it was asked.
     bool isHeld() const;
-    // Whether this desktop lets the program confine the pointer at all.
-    static bool isSupported();
 
 private:
     bool grab();
 
     QWidget* m_window = nullptr;
-    QRect m_area;
     xcb_window_t m_confineWindow = XCB_WINDOW_NONE;
     bool m_bHeld = false;
     QTimer m_renew;

@@ -98,12 +98,7 @@ CWaylandPointerConfinement::~CWaylandPointerConfinement()
 
 bool CWaylandPointerConfinement::available() const
 {
-    return m_manager && m_manager->isActive() && m_manager->isInitialized();
-}
-
-bool CWaylandPointerConfinement::isRequested() const
-{
-    return m_request != nullptr;
+    return m_manager && m_manager->isBound();
 }
 
 bool CWaylandPointerConfinement::seatHasPointer()

@@ -33,7 +33,6 @@ public:
     // Gives the confinement back and takes the entry out of the lock status.
     void release();
 
-    bool isRequested() const;
     // Whether the compositor said the pointer is confined (and has not said otherwise since).
     bool isConfined() const { return m_confined; }
 

@@ -1,7 +1,6 @@
 #include "lock/ScreenSaverInhibitor.h"
 
 #include "lock/SessionBus.h"
-#include "lock/LockStatus.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>
@@ -18,15 +17,6 @@ QDBusMessage call(const QString& method)
 {
     return QDBusMessage::createMethodCall(kService, kPath, kService, method);
 }
-
-void reportState(CLockStatus::State state, const QString& why = {})
-{
-    CLockStatus::instance()->report(
-        QStringLiteral("dbus-screen-saver"),
-        CLockStatus::Entry{CLockStatus::Part::Blanking, state,
-                           QCoreApplication::translate("CScreenSaverInhibitor", "screen kept on"),
-                           why});
-}
 } // namespace
 
 CScreenSaverInhibitor* CScreenSaverInhibitor::instance()
@@ -37,7 +27,9 @@ CScreenSaverInhibitor* CScreenSaverInhibitor::instance()
     return inhibitor;
 }
 
-CScreenSaverInhibitor::CScreenSaverInhibitor(QObject* parent) : QObject(parent)
+CScreenSaverInhibitor::CScreenSaverInhibitor(QObject* parent)
+    : CLockInhibitor(QStringLiteral("dbus-screen-saver"), CLockStatus::Part::Blanking,
+                     QT_TR_NOOP("screen kept on"), parent)
 {
     connect(qApp, &QCoreApplication::aboutToQuit, this, &CScreenSaverInhibitor::disable);
 }
@@ -45,6 +37,17 @@ CScreenSaverInhibitor::CScreenSaverInhibitor(QObject* parent) : QObject(parent)
 void CScreenSaverInhibitor::enable()
 {
     m_wanted = true;
+    request();
+}
+
+void CScreenSaverInhibitor::disable()
+{
+    m_wanted = false;
+    release();
+}
+
+void CScreenSaverInhibitor::request()
+{
     if (m_cookie || m_pending)
         return;
     // A session without a bus has no screen-saver service either.
@@ -70,13 +73,11 @@ void CScreenSaverInhibitor::enable()
             m_cookie = reply.value();
             reportState(CLockStatus::State::Held);
         }
-        Q_EMIT answered();
     });
 }
 
-void CScreenSaverInhibitor::disable()
+void CScreenSaverInhibitor::release()
 {
-    m_wanted = false;
     if (!m_cookie)
         return;
     unInhibit(m_cookie);
@@ -87,10 +88,6 @@ void CScreenSaverInhibitor::unInhibit(unsigned cookie)
 {
     QDBusMessage message = call(QStringLiteral("UnInhibit"));
     message << cookie;
-    auto* watcher =
-        new QDBusPendingCallWatcher(QDBusConnection::sessionBus().asyncCall(message), this);
-    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* w) {
-        w->deleteLater();
-        Q_EMIT answered();
-    });
+    // Nothing waits for the answer.
+    QDBusConnection::sessionBus().send(message);
 }

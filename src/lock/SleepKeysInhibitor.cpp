@@ -1,7 +1,5 @@
 #include "lock/SleepKeysInhibitor.h"
 
-#include "lock/LockStatus.h"
-
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -12,17 +10,6 @@
 const char* const CSleepKeysInhibitor::kWhat =
     "handle-power-key:handle-suspend-key:handle-hibernate-key:handle-lid-switch";
 
-namespace {
-void reportState(CLockStatus::State state, const QString& why = {})
-{
-    CLockStatus::instance()->report(
-        QStringLiteral("logind"),
-        CLockStatus::Entry{CLockStatus::Part::SleepKeys, state,
-                           QCoreApplication::translate("CSleepKeysInhibitor", "sleep keys held"),
-                           why});
-}
-} // namespace
-
 CSleepKeysInhibitor* CSleepKeysInhibitor::instance()
 {
     static QPointer<CSleepKeysInhibitor> inhibitor;
@@ -31,7 +18,9 @@ CSleepKeysInhibitor* CSleepKeysInhibitor::instance()
     return inhibitor;
 }
 
-CSleepKeysInhibitor::CSleepKeysInhibitor(QObject* parent) : QObject(parent)
+CSleepKeysInhibitor::CSleepKeysInhibitor(QObject* parent)
+    : CLockInhibitor(QStringLiteral("logind"), CLockStatus::Part::SleepKeys,
+                     QT_TR_NOOP("sleep keys held"), parent)
 {
     connect(qApp, &QCoreApplication::aboutToQuit, this, &CSleepKeysInhibitor::disable);
 }
@@ -39,6 +28,17 @@ CSleepKeysInhibitor::CSleepKeysInhibitor(QObject* parent) : QObject(parent)
 void CSleepKeysInhibitor::enable()
 {
     m_wanted = true;
+    request();
+}
+
+void CSleepKeysInhibitor::disable()
+{
+    m_wanted = false;
+    release();
+}
+
+void CSleepKeysInhibitor::request()
+{
     if (m_fd.isValid() || m_pending)
         return;
     QDBusConnection bus = QDBusConnection::systemBus();
@@ -66,13 +66,11 @@ void CSleepKeysInhibitor::enable()
             else
                 reportState(CLockStatus::State::Refused, tr("logind gave no inhibitor"));
         }
-        Q_EMIT answered();
     });
 }
 
-void CSleepKeysInhibitor::disable()
+void CSleepKeysInhibitor::release()
 {
-    m_wanted = false;
     // Closing our copy of the descriptor releases the inhibitor.
     m_fd = QDBusUnixFileDescriptor();
 }

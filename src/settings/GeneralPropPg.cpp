@@ -103,11 +103,6 @@ void CGeneralPropPg::OnOK()
     CMyPropertyPage::OnOK();
 }
 
-bool CGeneralPropPg::OnApply()
-{
-    return CMyPropertyPage::OnApply();
-}
-
 void CGeneralPropPg::OnChangeFont()
 {
     PlaySettings* settings = m_context.settings;

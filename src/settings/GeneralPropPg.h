@@ -10,9 +10,8 @@ class GeneralPage;
 }
 
 // The General page: sound on or off, keyboard lock, display font, sound delay, the order of
-// colour and shape, random word order. The page copies the application's options when it is
-// built and writes them back on OK or Apply; the font button changes the application's font at
-// once.
+// colour and shape, random word order. The page copies the play settings it is handed when it
+// is built and writes them back on OK or Apply; the font button changes the play font at once.
 class CGeneralPropPg : public CMyPropertyPage
 {
     Q_OBJECT
@@ -36,7 +35,6 @@ public:
 
     bool DoDataExchange(bool bSaveAndValidate) override;
     void OnOK() override;
-    bool OnApply() override;
     // Names the chord that leaves full screen ("Ctrl+Alt+Q") under the Full Screen box.
     void setLeaveChord(const QString& chord);
 
@@ -60,7 +58,7 @@ private Q_SLOTS:
     void showVoiceStatus();
 
 private:
-    // The application's settings and language switch, from the Settings launcher.
+    // The play settings and the language switch, handed down through the Settings launcher.
     const SettingsContext m_context;
     std::unique_ptr<Ui::GeneralPage> ui;
 };

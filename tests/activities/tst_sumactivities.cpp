@@ -2,7 +2,6 @@
 #include "activities/Operand.h"
 #include "activities/SubtractionActivity.h"
 #include "activities/TextDrawing.h"
-#include "base/Vocabulary.h"
 
 #include "ActivityProbe.h"
 

@@ -1,10 +1,9 @@
 #include "app/DataFolder.h"
-#include "common/TestApp.h"
-#include "audio/AudioManager.h"
-#include "base/Language.h"
 #include "audio/SoundTrim.h"
 #include "audio/SpeechVoice.h"
 #include "audio/StarterVoice.h"
+#include "base/Language.h"
+#include "common/TestApp.h"
 #include "settings/GeneralPropPg.h"
 
 #include <QDir>

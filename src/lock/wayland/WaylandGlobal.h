@@ -24,4 +24,7 @@ public:
     }
     CWaylandGlobal(const CWaylandGlobal&) = delete;
     CWaylandGlobal& operator=(const CWaylandGlobal&) = delete;
+
+    // Whether the compositor offers the global and it is bound.
+    bool isBound() const { return this->isActive() && this->isInitialized(); }
 };

@@ -1,15 +1,11 @@
 #include "lock/wayland/WaylandIdleInhibitor.h"
 
-#include "lock/LockStatus.h"
 #include "lock/wayland/WaylandGlobal.h"
 #include "lock/wayland/WaylandSurface.h"
 
 #include "qwayland-idle-inhibit-unstable-v1.h"
 
 #include <QCoreApplication>
-#include <QEvent>
-#include <QPlatformSurfaceEvent>
-#include <QWidget>
 
 class CWaylandIdleInhibitor::Manager : public CWaylandGlobal<QtWayland::zwp_idle_inhibit_manager_v1>
 {
@@ -30,17 +26,6 @@ public:
     Inhibitor& operator=(const Inhibitor&) = delete;
 };
 
-namespace {
-void reportState(CLockStatus::State state, const QString& why = {})
-{
-    CLockStatus::instance()->report(
-        QStringLiteral("wayland-idle"),
-        CLockStatus::Entry{CLockStatus::Part::Blanking, state,
-                           QCoreApplication::translate("CWaylandIdleInhibitor", "screen kept on"),
-                           why});
-}
-} // namespace
-
 CWaylandIdleInhibitor* CWaylandIdleInhibitor::instance()
 {
     static QPointer<CWaylandIdleInhibitor> inhibitor;
@@ -50,7 +35,9 @@ CWaylandIdleInhibitor* CWaylandIdleInhibitor::instance()
 }
 
 CWaylandIdleInhibitor::CWaylandIdleInhibitor(QObject* parent)
-    : QObject(parent), m_manager(std::make_unique<Manager>())
+    : CLockInhibitor(QStringLiteral("wayland-idle"), CLockStatus::Part::Blanking,
+                     QT_TR_NOOP("screen kept on"), parent),
+      m_manager(std::make_unique<Manager>())
 {
 }
 
@@ -61,7 +48,7 @@ CWaylandIdleInhibitor::~CWaylandIdleInhibitor()
 
 bool CWaylandIdleInhibitor::available() const
 {
-    return m_manager && m_manager->isActive() && m_manager->isInitialized();
+    return m_manager && m_manager->isBound();
 }
 
 bool CWaylandIdleInhibitor::enable(QWidget* window)
@@ -71,15 +58,7 @@ bool CWaylandIdleInhibitor::enable(QWidget* window)
         reportState(CLockStatus::State::Unavailable, tr("the compositor has no idle inhibiting"));
         return false;
     }
-    QWindow* handle = window ? window->window()->windowHandle() : nullptr;
-    if (handle != m_window) {
-        if (m_window)
-            m_window->removeEventFilter(this);
-        release();
-        m_window = handle;
-        if (handle)
-            handle->installEventFilter(this);
-    }
+    followWindow(window);
     request();
     return isHeld();
 }
@@ -87,10 +66,7 @@ bool CWaylandIdleInhibitor::enable(QWidget* window)
 void CWaylandIdleInhibitor::disable()
 {
     m_wanted = false;
-    if (m_window)
-        m_window->removeEventFilter(this);
-    m_window = nullptr;
-    release();
+    stopFollowing();
 }
 
 void CWaylandIdleInhibitor::request()
@@ -114,17 +90,4 @@ void CWaylandIdleInhibitor::release()
     m_inhibitor.reset();
     m_surface = nullptr;
     waylandFlush();
-}
-
-bool CWaylandIdleInhibitor::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == m_window && m_wanted) {
-        if (event->type() == QEvent::PlatformSurface &&
-            static_cast<QPlatformSurfaceEvent*>(event)->surfaceEventType() ==
-                QPlatformSurfaceEvent::SurfaceAboutToBeDestroyed)
-            release();
-        else if (event->type() == QEvent::Expose || event->type() == QEvent::Show)
-            request();
-    }
-    return QObject::eventFilter(watched, event);
 }

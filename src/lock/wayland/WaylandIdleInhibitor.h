@@ -1,8 +1,7 @@
 #pragma once
 
-#include <QObject>
-#include <QPointer>
-#include <QWindow>
+#include "lock/LockInhibitor.h"
+
 #include <memory>
 
 class QWidget;
@@ -11,7 +10,7 @@ struct wl_surface;
 // Keeps a Wayland compositor from blanking the screen or going idle while the lock is on: an
 // idle inhibitor (zwp_idle_inhibit_manager_v1) on the view's top-level surface. The protocol
 // gives no answer, so the lock status shows it as held once it has been created.
-class CWaylandIdleInhibitor : public QObject
+class CWaylandIdleInhibitor : public CLockInhibitor
 {
     Q_OBJECT
 public:
@@ -24,19 +23,14 @@ public:
     void disable();
     bool isHeld() const { return m_inhibitor != nullptr; }
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     class Manager;
     class Inhibitor;
     explicit CWaylandIdleInhibitor(QObject* parent);
-    void request();
-    void release();
+    void request() override;
+    void release() override;
 
     std::unique_ptr<Manager> m_manager;
     std::unique_ptr<Inhibitor> m_inhibitor;
     wl_surface* m_surface = nullptr;
-    QPointer<QWindow> m_window;
-    bool m_wanted = false;
 };

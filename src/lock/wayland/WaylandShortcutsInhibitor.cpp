@@ -1,6 +1,5 @@
 #include "lock/wayland/WaylandShortcutsInhibitor.h"
 
-#include "lock/LockStatus.h"
 #include "lock/wayland/WaylandGlobal.h"
 #include "lock/wayland/WaylandSurface.h"
 
@@ -8,8 +7,6 @@
 
 #include <QCoreApplication>
 #include <QEvent>
-#include <QPlatformSurfaceEvent>
-#include <QWidget>
 #include <functional>
 
 class CWaylandShortcutsInhibitor::Manager
@@ -41,20 +38,6 @@ private:
     std::function<void(bool)> m_onActive;
 };
 
-namespace {
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("CWaylandShortcutsInhibitor", text);
-}
-
-void reportState(CLockStatus::State state, const QString& why = {})
-{
-    CLockStatus::instance()->report(QStringLiteral("wayland-shortcuts"),
-                                    CLockStatus::Entry{CLockStatus::Part::Keyboard, state,
-                                                       tr("compositor shortcuts held"), why});
-}
-} // namespace
-
 CWaylandShortcutsInhibitor* CWaylandShortcutsInhibitor::instance()
 {
     static QPointer<CWaylandShortcutsInhibitor> inhibitor;
@@ -64,7 +47,9 @@ CWaylandShortcutsInhibitor* CWaylandShortcutsInhibitor::instance()
 }
 
 CWaylandShortcutsInhibitor::CWaylandShortcutsInhibitor(QObject* parent)
-    : QObject(parent), m_manager(std::make_unique<Manager>())
+    : CLockInhibitor(QStringLiteral("wayland-shortcuts"), CLockStatus::Part::Keyboard,
+                     QT_TR_NOOP("compositor shortcuts held"), parent),
+      m_manager(std::make_unique<Manager>())
 {
     m_clock.start();
     connect(&m_renewTimer, &QTimer::timeout, this, &CWaylandShortcutsInhibitor::onRenewTimer);
@@ -79,12 +64,7 @@ CWaylandShortcutsInhibitor::~CWaylandShortcutsInhibitor()
 
 bool CWaylandShortcutsInhibitor::available() const
 {
-    return m_manager && m_manager->isActive() && m_manager->isInitialized();
-}
-
-bool CWaylandShortcutsInhibitor::isRequested() const
-{
-    return m_inhibitor != nullptr;
+    return m_manager && m_manager->isBound();
 }
 
 bool CWaylandShortcutsInhibitor::inFront() const
@@ -100,20 +80,12 @@ bool CWaylandShortcutsInhibitor::enable(QWidget* window)
                     tr("the compositor does not allow shortcut inhibiting"));
         return false;
     }
-    QWindow* handle = window ? window->window()->windowHandle() : nullptr;
-    if (handle != m_window) {
-        if (m_window)
-            m_window->removeEventFilter(this);
-        release();
-        m_window = handle;
-        if (handle)
-            handle->installEventFilter(this);
-    }
+    followWindow(window);
     if (!m_renewTimer.isActive())
         m_renewTimer.start(kRenewMs);
     // A live inhibitor stays as it is: renewing it would open a gap. One the desktop lifted
     // while the window was away is asked for again now.
-    if (m_inhibitor && m_inhibitor->surface == waylandSurface(handle)) {
+    if (m_inhibitor && m_inhibitor->surface == waylandSurface(m_window)) {
         if (inFront() && !m_reaskTimer.isActive())
             askAgainIn(m_policy.cameToFront(m_clock.elapsed()));
     } else {
@@ -129,15 +101,7 @@ void CWaylandShortcutsInhibitor::disable(QWidget* window)
     m_reaskTimer.stop();
     const bool gone = !window || !m_window;
     if (CShortcutsInhibitorPolicy::releaseOnSwitchOff(gone, inFront()))
-        releaseNow();
-}
-
-void CWaylandShortcutsInhibitor::releaseNow()
-{
-    if (m_window)
-        m_window->removeEventFilter(this);
-    m_window = nullptr;
-    release();
+        stopFollowing();
 }
 
 void CWaylandShortcutsInhibitor::request()
@@ -218,33 +182,14 @@ void CWaylandShortcutsInhibitor::setActive(bool active)
         if (m_wanted && !m_reaskTimer.isActive())
             askAgainIn(delay);
     }
-    Q_EMIT activeChanged(active);
 }
 
 bool CWaylandShortcutsInhibitor::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_window) {
-        switch (event->type()) {
-        case QEvent::PlatformSurface:
-            // The surface goes away with the window's platform window: the inhibitor first.
-            if (static_cast<QPlatformSurfaceEvent*>(event)->surfaceEventType() ==
-                QPlatformSurfaceEvent::SurfaceAboutToBeDestroyed)
-                release();
-            break;
-        case QEvent::Expose:
-        case QEvent::Show:
-            if (m_wanted)
-                request();
-            break;
-        case QEvent::FocusIn:
-            // Never a new one for a live inhibitor; one the desktop lifted meanwhile is asked
-            // for again.
-            if (m_wanted && m_inhibitor && !m_reaskTimer.isActive())
-                askAgainIn(m_policy.cameToFront(m_clock.elapsed()));
-            break;
-        default:
-            break;
-        }
-    }
-    return QObject::eventFilter(watched, event);
+    // Never a new one for a live inhibitor; one the desktop lifted meanwhile is asked for
+    // again.
+    if (watched == m_window && event->type() == QEvent::FocusIn && m_wanted && m_inhibitor &&
+        !m_reaskTimer.isActive())
+        askAgainIn(m_policy.cameToFront(m_clock.elapsed()));
+    return CLockInhibitor::eventFilter(watched, event);
 }

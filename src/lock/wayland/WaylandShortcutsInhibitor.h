@@ -1,12 +1,10 @@
 #pragma once
 
+#include "lock/LockInhibitor.h"
 #include "lock/ShortcutsInhibitorPolicy.h"
 
 #include <QElapsedTimer>
-#include <QObject>
-#include <QPointer>
 #include <QTimer>
-#include <QWindow>
 #include <memory>
 
 class QWidget;
@@ -20,7 +18,7 @@ struct wl_surface;
 // The inhibitor is kept for the window's whole life while the lock is wanted, and asked for
 // again when the compositor lifts it or never answered (see CShortcutsInhibitorPolicy). The
 // lock status shows what the compositor last said.
-class CWaylandShortcutsInhibitor : public QObject
+class CWaylandShortcutsInhibitor : public CLockInhibitor
 {
     Q_OBJECT
 public:
@@ -39,16 +37,11 @@ public:
     // Destroys the inhibitor and asks for a new one.
     void renew();
 
-    bool isRequested() const;
     // Whether the compositor said the inhibitor is active (and has not taken it back).
     bool isActive() const { return m_active; }
 
     // How often an inhibitor that is not active is looked at.
     static constexpr int kRenewMs = CShortcutsInhibitorPolicy::kRenewMs;
-
-Q_SIGNALS:
-    // The compositor made the inhibitor active or inactive.
-    void activeChanged(bool active);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -57,21 +50,18 @@ private:
     class Manager;
     class Inhibitor;
     explicit CWaylandShortcutsInhibitor(QObject* parent);
-    void request();
-    void release();
+    void request() override;
+    void release() override;
     void setActive(bool active);
-    void releaseNow();
     void onRenewTimer();
     void askAgainIn(int delayMs);
     bool inFront() const;
 
     std::unique_ptr<Manager> m_manager;
     std::unique_ptr<Inhibitor> m_inhibitor;
-    QPointer<QWindow> m_window;
     QTimer m_renewTimer;
     QTimer m_reaskTimer;
     QElapsedTimer m_clock;
     CShortcutsInhibitorPolicy m_policy;
-    bool m_wanted = false;
     bool m_active = false;
 };

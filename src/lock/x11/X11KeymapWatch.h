@@ -18,9 +18,6 @@ public:
     CX11KeymapWatch(const CX11KeymapWatch&) = delete;
     CX11KeymapWatch& operator=(const CX11KeymapWatch&) = delete;
 
-    // Whether the connection is open and the server sends the notifies.
-    bool isWatching() const { return m_notifier != nullptr; }
-
 Q_SIGNALS:
     // The keymap changed; `newKeyboard` when a whole new keymap replaced the old one (the
     // keys' actions are all new), otherwise some keys changed.

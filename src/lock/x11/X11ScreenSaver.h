@@ -15,7 +15,6 @@ public:
 
     bool suspend();
     void resume();
-    bool isSuspended() const { return m_suspended; }
 
 private:
     explicit CX11ScreenSaver(QObject* parent);

@@ -33,7 +33,6 @@ public:
     bool disable();
     // Puts back what disable() took away.
     void restore();
-    bool isDisabled() const { return m_disabled; }
 
     // Gives back what a record left by an earlier run of the program on this display holds,
     // unless that run is still alive. Returns how many actions were put back.
