@@ -404,6 +404,10 @@ Die Tastendrücke eines Kindes können den Desktop erreichen, während Pommelot 
 <context>
     <name>CWaylandShortcutsInhibitor</name>
     <message>
+        <source>compositor shortcuts held</source>
+        <translation>Tastenkürzel des Compositors gesperrt</translation>
+    </message>
+    <message>
         <source>the compositor does not allow shortcut inhibiting</source>
         <translation>der Compositor erlaubt kein Unterdrücken von Tastenkürzeln</translation>
     </message>

@@ -404,6 +404,10 @@ Las teclas del niño pueden llegar al escritorio mientras Pommelot está delante
 <context>
     <name>CWaylandShortcutsInhibitor</name>
     <message>
+        <source>compositor shortcuts held</source>
+        <translation>atajos del compositor bloqueados</translation>
+    </message>
+    <message>
         <source>the compositor does not allow shortcut inhibiting</source>
         <translation>el compositor no permite inhibir los atajos</translation>
     </message>

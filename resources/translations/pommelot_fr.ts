@@ -404,6 +404,10 @@ Les touches de l&apos;enfant peuvent atteindre le bureau pendant que Pommelot es
 <context>
     <name>CWaylandShortcutsInhibitor</name>
     <message>
+        <source>compositor shortcuts held</source>
+        <translation>raccourcis du compositeur bloqués</translation>
+    </message>
+    <message>
         <source>the compositor does not allow shortcut inhibiting</source>
         <translation>le compositeur ne permet pas de bloquer les raccourcis</translation>
     </message>

@@ -404,6 +404,10 @@ I tasti premuti dal bambino possono raggiungere il desktop mentre Pommelot è in
 <context>
     <name>CWaylandShortcutsInhibitor</name>
     <message>
+        <source>compositor shortcuts held</source>
+        <translation>scorciatoie del compositor bloccate</translation>
+    </message>
+    <message>
         <source>the compositor does not allow shortcut inhibiting</source>
         <translation>il compositor non consente di bloccare le scorciatoie</translation>
     </message>

@@ -404,6 +404,10 @@ De toetsaanslagen van een kind kunnen het bureaublad bereiken terwijl Pommelot v
 <context>
     <name>CWaylandShortcutsInhibitor</name>
     <message>
+        <source>compositor shortcuts held</source>
+        <translation>sneltoetsen van de compositor geblokkeerd</translation>
+    </message>
+    <message>
         <source>the compositor does not allow shortcut inhibiting</source>
         <translation>de compositor staat het onderdrukken van sneltoetsen niet toe</translation>
     </message>

@@ -404,6 +404,10 @@ Naciśnięcia klawiszy przez dziecko mogą dotrzeć do pulpitu, gdy Pommelot jes
 <context>
     <name>CWaylandShortcutsInhibitor</name>
     <message>
+        <source>compositor shortcuts held</source>
+        <translation>skróty kompozytora zablokowane</translation>
+    </message>
+    <message>
         <source>the compositor does not allow shortcut inhibiting</source>
         <translation>kompozytor nie pozwala blokować skrótów</translation>
     </message>

@@ -14,8 +14,9 @@ class QTabWidget;
 // The Settings sheet: eight tabbed pages (General, Letters, Numbers, Colors, Shapes, Words,
 // Math, Bird), OK, Cancel and Apply. A page is set up the first time its tab is shown and
 // reads its controls back whenever it is left. OK reads back every page that was shown and
-// commits it, Apply does the same and keeps the sheet open, Cancel commits nothing. The pages
-// are made with the sheet and deleted with it. OK, Apply, Cancel, closing the sheet and
+// commits it, Apply does the same and keeps the sheet open, Cancel commits no page's fields
+// (what already took effect stays: a font chosen with the font button, a finished recording,
+// an edited word list). The pages are made with the sheet and deleted with it. OK, Apply, Cancel, closing the sheet and
 // leaving a page all end a recording in progress without keeping its unfinished take.
 class CSettingsPropSheet : public QDialog
 {
