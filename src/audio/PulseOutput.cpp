@@ -15,13 +15,13 @@ constexpr int kFrameBytes = 4;
 // How long connecting or opening may take before the server counts as not answering.
 constexpr pa_usec_t kAnswerUsec = 3 * PA_USEC_PER_SEC;
 
-pa_sample_spec streamSpec()
+pa_sample_spec streamFormat()
 {
-    pa_sample_spec spec{};
-    spec.format = PA_SAMPLE_S16NE;
-    spec.rate = kRate;
-    spec.channels = 2;
-    return spec;
+    pa_sample_spec format{};
+    format.format = PA_SAMPLE_S16NE;
+    format.rate = kRate;
+    format.channels = 2;
+    return format;
 }
 
 uint32_t bytesOf(int ms)
@@ -117,8 +117,8 @@ bool CPulseOutput::open(int targetMs, int refillMs)
         pa_threaded_mainloop_unlock(m_loop);
         return true;
     }
-    const pa_sample_spec spec = streamSpec();
-    m_stream = pa_stream_new(m_context, "Sound", &spec, nullptr);
+    const pa_sample_spec format = streamFormat();
+    m_stream = pa_stream_new(m_context, "Sound", &format, nullptr);
     if (!m_stream) {
         pa_threaded_mainloop_unlock(m_loop);
         return false;
@@ -184,8 +184,8 @@ void CPulseOutput::close()
     m_draining = true;
     if (pa_stream_get_state(m_stream) == PA_STREAM_READY) {
         const pa_buffer_attr* attr = pa_stream_get_buffer_attr(m_stream);
-        const pa_sample_spec spec = streamSpec();
-        const pa_usec_t held = attr ? pa_bytes_to_usec(attr->tlength, &spec) : 0;
+        const pa_sample_spec format = streamFormat();
+        const pa_usec_t held = attr ? pa_bytes_to_usec(attr->tlength, &format) : 0;
         m_drained = false;
         pa_operation* drain = pa_stream_drain(m_stream, &CPulseOutput::drainDone, this);
         if (drain) {
